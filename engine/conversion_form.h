@@ -1,0 +1,94 @@
+// The engine side of the main dialog: the conversion form record (the four
+// texts the window shows and every working value of a conversion) and the
+// conversion operations, which exchange all their state through the
+// record's fields. The window side (ui/converter_dlg.h) derives from it.
+//
+// The record reaches the window only through data exchange: Convert reads
+// the controls into the fields (UpdateData(TRUE)) and writes them back
+// (UpdateData(FALSE)).
+#pragma once
+
+#include "engine/text_forms.h"
+#include "platform/afxwin.h"
+
+// The six conversions, in the order of the radio buttons; m_nMode holds one
+// of them, or -1 while no mode is chosen.
+enum ConversionMode : int {
+  MODE_HEX_TO_DEC = 0,
+  MODE_HEX_TO_BIN = 1,
+  MODE_DEC_TO_HEX = 2,
+  MODE_DEC_TO_BIN = 3,
+  MODE_BIN_TO_HEX = 4,
+  MODE_BIN_TO_DEC = 5,
+};
+
+// Character sets: a character belongs to a set when it is one of its characters.
+inline constexpr const char* kHexLegalSet = "0123456789ABCDEF";
+inline constexpr const char* kDecimalDigitSet = "1234567890";
+inline constexpr const char* kDecimalLegalSet = "1234567890.";
+inline constexpr const char* kBinaryLegalSet = "10";
+inline constexpr const char* kDigitOneSet = "1";
+
+// The error messages, as the error box shows them.
+inline constexpr const char* kMsgIllegal = "Your entered an illegal char.";
+inline constexpr const char* kMsgTooLong = "Number entered larger than 8 digits.";
+inline constexpr const char* kMsgRange = "Enter number less than 255 Decimal.";
+
+inline constexpr int kMaxInputLength = 8;  // longer inputs draw kMsgTooLong
+inline constexpr const char* kBinaryTemplate = "00000000";
+
+class CConversionForm : public CDialog {
+ public:
+  explicit CConversionForm(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+
+  // Runs one conversion of what the window shows: what the OK button does.
+  void Convert();
+
+  // --- The record ----------------------------------------------------------
+  int m_bIllegal = 0;      // a character outside the scanning routine's legal set was seen
+  int m_bTooLong = 0;      // the input is longer than 8 characters
+  int m_bOutOfRange = 0;   // the value to be written in binary is above 255 or below 0
+  int m_nLength = 0;       // number of characters of the text being scanned
+  int m_nPos = 0;          // scan position, from 0
+  int m_nValue = 0;        // integer working value
+  double m_dResult = 0.0;  // accumulator and result of a conversion
+  double m_dDigit = 0.0;   // value of the current digit, or the running sum in binary
+  double m_dBase = 0.0;    // the radix 16
+  double m_dExponent = 0.0;  // the position, or the power counter
+  char m_chCurrent = 0;      // the character under examination
+  const char* m_pFound = nullptr;  // result of the last character-set test
+  char m_szNumber[radixel::engine::kNumberBufferSize] = {};  // copy of a text, or a result's text
+  CString m_strSaved;       // the input as it was before a routine changed it
+  CString m_strMsgIllegal;  // receives the illegal-character message
+  CString m_strMsgTooLong;  // receives the too-long message
+  CString m_strMsgRange;    // receives the out-of-range message
+  CString m_strInput;       // the input box
+  CString m_strOutput;      // the output box
+  int m_nMode;              // the chosen ConversionMode, -1 before the window initialises
+  CString m_strErrors;      // the error box
+  // A value could not be represented at all (a sum too large for a double,
+  // a whole part no 64-bit integer holds): the output box keeps what it
+  // held and the conversions after it in the same Convert are skipped.
+  int m_bOverflow = 0;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  // OK converts; the window stays open.
+  void OnOK() override;
+
+  // --- The conversion operations -------------------------------------------
+  virtual void Prepare();
+  virtual void HexadecimalToDecimal();
+  virtual void DecimalToHexadecimal();
+  virtual void DecimalToBinary();
+  virtual void BinaryToDecimal();
+  virtual void ReportErrors();
+
+ private:
+  // Whether `ch` is in `set`; the place found is kept in m_pFound. The
+  // string terminator is in no set.
+  bool IsInSet(const char* set, char ch);
+  // Copies `text` into m_szNumber (as much of it as fits) and raises
+  // m_bIllegal for any character outside `set`; every character is checked.
+  void CopyAndCheck(const CString& text, const char* set);
+};

@@ -1,0 +1,140 @@
+// The four primitive conversions. Each works on the record's fields only;
+// the chained modes hand the first step's decimal text on through
+// m_strOutput.
+#include <cmath>
+#include <cstring>
+
+#include "engine/conversion_form.h"
+
+using radixel::engine::FormatDecimal12;
+using radixel::engine::FormatHex;
+using radixel::engine::ReadLeadingDecimal;
+using radixel::engine::ReadWholePart;
+using radixel::engine::TruncateToInt;
+
+// Hexadecimal text in m_strInput to decimal text in m_strOutput, digit by
+// digit from the least significant up. An illegal character counts with the
+// value of the digit before it in the reversed text (0 at the start).
+void CConversionForm::HexadecimalToDecimal() {
+  m_strSaved = m_strInput;
+  m_strInput.MakeReverse();
+  m_strInput.MakeUpper();
+  m_nPos = 0;
+  while (m_nPos < m_nLength && m_nPos < m_strInput.GetLength()) {
+    m_chCurrent = m_strInput.GetAt(m_nPos);
+    if (!IsInSet(kHexLegalSet, m_chCurrent)) m_bIllegal = 1;
+    if (IsInSet(kDecimalDigitSet, m_chCurrent)) {
+      m_dDigit = static_cast<double>(m_chCurrent - '0');
+    } else if (m_chCurrent >= 'A' && m_chCurrent <= 'F') {
+      m_dDigit = static_cast<double>(m_chCurrent - 'A' + 10);
+    }
+    m_dExponent = static_cast<double>(m_nPos);
+    m_dBase = 16.0;
+    m_dResult = std::pow(m_dBase, m_dExponent) * m_dDigit + m_dResult;
+    m_nPos = m_nPos + 1;
+  }
+  if (std::isfinite(m_dResult)) {
+    FormatDecimal12(m_dResult, m_szNumber);
+    m_strOutput = m_szNumber;
+  } else {
+    m_bOverflow = 1;  // 257 or more digits: no double holds the sum
+  }
+  m_strInput = m_strSaved;
+}
+
+// Decimal text to capital hexadecimal in m_strOutput; a fraction is cut off.
+// In "Bin to Hex" the text is the decimal result of the first step.
+void CConversionForm::DecimalToHexadecimal() {
+  m_strSaved = m_strInput;
+  if (m_nMode == MODE_BIN_TO_HEX) m_strInput = m_strOutput;
+  m_nValue = 0;
+  m_nPos = 0;
+  m_dResult = 0.0;
+  m_nLength = m_strInput.GetLength();
+  CopyAndCheck(m_strInput, kDecimalLegalSet);
+  if (m_bIllegal || m_bOverflow) {
+    m_strInput = m_strSaved;
+    return;
+  }
+  // The value is read from the whole text, not from the buffer's copy, which
+  // holds only the first 19 characters.
+  m_dResult = ReadLeadingDecimal(m_strInput.view());
+  m_nValue = TruncateToInt(std::floor(m_dResult));
+  // The whole part is written exactly for every value a 64-bit integer holds.
+  std::uint64_t whole = 0;
+  if (!ReadWholePart(m_strInput.view(), whole)) {
+    m_bOverflow = 1;
+    m_strInput = m_strSaved;
+    return;
+  }
+  FormatHex(whole, m_szNumber);
+  m_strInput = m_strSaved;
+  m_strOutput = m_szNumber;
+  m_strOutput.MakeUpper();
+}
+
+// Decimal text to exactly eight binary digits in m_strOutput, for 0 to 255.
+// In "Hex to Bin" the text is the decimal result of the first step. The
+// highest power of two that fits is found by counting powers upward.
+void CConversionForm::DecimalToBinary() {
+  m_nPos = 0;
+  m_nValue = 0;
+  m_dResult = 0.0;
+  if (m_nMode == MODE_HEX_TO_BIN) m_strInput = m_strOutput;
+  m_nLength = m_strInput.GetLength();
+  CopyAndCheck(m_strInput, kDecimalLegalSet);
+  if (!m_bIllegal && !m_bOverflow) {
+    m_dResult = ReadLeadingDecimal(m_strInput.view());
+    m_nValue = TruncateToInt(std::floor(m_dResult));
+    if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
+    m_strOutput = kBinaryTemplate;
+    if (!m_bOutOfRange) {
+      while (m_nValue > 0) {
+        m_dExponent = 0.0;
+        do {
+          m_dResult = std::pow(2.0, m_dExponent);
+          m_dExponent = m_dExponent + 1.0;
+        } while (static_cast<double>(m_nValue) >= m_dResult);
+        m_dResult = std::pow(2.0, m_dExponent - 2.0);
+        m_strOutput.SetAt(TruncateToInt(8.0 - (m_dExponent - 1.0)), '1');
+        m_nValue = TruncateToInt(static_cast<double>(m_nValue) - m_dResult);
+      }
+    }
+  }
+  m_strInput = m_strSaved;
+}
+
+// Binary text in m_strInput to decimal text in m_strOutput, adding 2^position
+// for every "1" of the reversed input. Leaves m_strInput reversed; the caller
+// restores it.
+void CConversionForm::BinaryToDecimal() {
+  m_strInput.MakeReverse();
+  m_nPos = 0;
+  m_nValue = 0;
+  m_dDigit = 0.0;
+  CopyAndCheck(m_strInput, kBinaryLegalSet);
+  m_nPos = 0;
+  if (m_bIllegal) {
+    // The input's characters in reversed order, all of them, each character whole.
+    m_strOutput = m_strInput;
+    return;
+  }
+  while (m_nPos < m_nLength && m_nPos < m_strInput.GetLength()) {
+    m_chCurrent = m_strInput.GetAt(m_nPos);
+    if (IsInSet(kDigitOneSet, m_chCurrent)) {
+      // Summed as a double: powers from 2^31 up do not fit the int field.
+      const double power = std::pow(2.0, m_nPos);
+      m_nValue = TruncateToInt(power);
+      m_dDigit = power + m_dDigit;
+    }
+    m_nPos = m_nPos + 1;
+  }
+  std::memset(m_szNumber, 0, sizeof m_szNumber);
+  m_dResult = m_dDigit;
+  if (!std::isfinite(m_dResult)) {
+    m_bOverflow = 1;  // 1025 or more digits: no double holds the sum
+    return;
+  }
+  FormatDecimal12(m_dResult, m_szNumber);
+  m_strOutput = m_szNumber;
+}

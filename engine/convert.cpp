@@ -1,0 +1,71 @@
+// Convert: prepares the input, runs the conversions the mode calls for and
+// turns the raised flags into one message.
+#include "engine/conversion_form.h"
+
+void CConversionForm::Convert() {
+  Prepare();
+  switch (m_nMode) {
+    case MODE_HEX_TO_DEC:
+      HexadecimalToDecimal();
+      break;
+    case MODE_HEX_TO_BIN:
+      HexadecimalToDecimal();
+      DecimalToBinary();
+      break;
+    case MODE_DEC_TO_HEX:
+      DecimalToHexadecimal();
+      break;
+    case MODE_DEC_TO_BIN:
+      DecimalToBinary();
+      break;
+    case MODE_BIN_TO_HEX:
+      BinaryToDecimal();
+      m_strInput = m_strSaved;
+      DecimalToHexadecimal();
+      break;
+    case MODE_BIN_TO_DEC:
+      BinaryToDecimal();
+      m_strInput = m_strSaved;
+      break;
+    default:
+      return;  // no mode chosen: nothing to convert, nothing to show
+  }
+  ReportErrors();
+  UpdateData(FALSE);
+}
+
+void CConversionForm::Prepare() {
+  m_nPos = 0;
+  m_dResult = 0.0;
+  m_dDigit = 0.0;
+  m_bIllegal = 0;
+  m_bTooLong = 0;
+  m_bOutOfRange = 0;
+  m_bOverflow = 0;
+  m_strMsgIllegal = "";
+  m_strMsgTooLong = "";
+  m_strMsgRange = "";
+  UpdateData(TRUE);
+  m_strInput.MakeUpper();
+  m_strSaved = m_strInput;
+  m_nLength = m_strInput.GetLength();
+  if (m_nLength > kMaxInputLength) m_bTooLong = 1;
+}
+
+void CConversionForm::ReportErrors() {
+  // Each later message replaces the earlier one: out of range wins over
+  // too long, which wins over an illegal character.
+  m_strErrors = "";
+  if (m_bIllegal == 1) {
+    m_strMsgIllegal = kMsgIllegal;
+    m_strErrors = m_strMsgIllegal;
+  }
+  if (m_bTooLong == 1) {
+    m_strMsgTooLong = kMsgTooLong;
+    m_strErrors = m_strMsgTooLong;
+  }
+  if (m_bOutOfRange == 1) {
+    m_strMsgRange = kMsgRange;
+    m_strErrors = m_strMsgRange;
+  }
+}

@@ -1,0 +1,113 @@
+#include "engine/text_forms.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace radixel::engine {
+
+namespace {
+constexpr int kSignificant = 12;
+constexpr int kExact = 17;
+}  // namespace
+
+void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
+  std::memset(out, 0, sizeof out);
+  char* p = out;
+  if (value == 0.0) {
+    std::memcpy(out, "0.", 2);
+    return;
+  }
+  if (value < 0) {
+    *p++ = '-';
+    value = -value;
+  }
+
+  // 17 significant digits, correctly rounded: d.dddddddddddddddde±XX
+  char sci[40];
+  const auto written = std::to_chars(sci, sci + sizeof sci, value,
+                                     std::chars_format::scientific, kExact - 1);
+  char digits[kExact];
+  digits[0] = sci[0];
+  std::memcpy(digits + 1, sci + 2, kExact - 1);
+  int exponent = 0;
+  std::from_chars(sci + kExact + 2 + (sci[kExact + 2] == '+' ? 1 : 0), written.ptr, exponent);
+
+  // Round the 17 digits half up to 12, carrying into the exponent.
+  if (digits[kSignificant] >= '5') {
+    int i = kSignificant - 1;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0) {
+      ++digits[i];
+    } else {
+      digits[0] = '1';
+      ++exponent;
+    }
+  }
+  int count = kSignificant;
+  while (count > 1 && digits[count - 1] == '0') --count;
+
+  if (exponent >= -1 && exponent < kSignificant) {
+    // Fixed form: the integer digits, the point, the fraction digits.
+    if (exponent < 0) {
+      *p++ = '0';
+      *p++ = '.';
+      std::memcpy(p, digits, static_cast<std::size_t>(count));
+      return;
+    }
+    for (int i = 0; i <= exponent; ++i) *p++ = i < count ? digits[i] : '0';
+    *p++ = '.';
+    for (int i = exponent + 1; i < count; ++i) *p++ = digits[i];
+    return;
+  }
+  // Exponent form: one digit, the point, the rest, e, sign, three digits.
+  *p++ = digits[0];
+  *p++ = '.';
+  for (int i = 1; i < count; ++i) *p++ = digits[i];
+  *p++ = 'e';
+  *p++ = exponent < 0 ? '-' : '+';
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  *p++ = static_cast<char>('0' + magnitude / 100);
+  *p++ = static_cast<char>('0' + magnitude / 10 % 10);
+  *p = static_cast<char>('0' + magnitude % 10);
+}
+
+void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
+  std::memset(out, 0, sizeof out);
+  std::to_chars(out, out + sizeof out - 1, value, 16);
+}
+
+int TruncateToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483648.0) return INT_MAX;
+  if (value <= -2147483649.0) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+double ReadLeadingDecimal(std::string_view text) {
+  double value = 0.0;
+  const auto [end, ec] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  if (ec == std::errc::result_out_of_range) {
+    // Too large for a double, or so small it underflows; keep the sign of the magnitude.
+    const std::string_view digits = text.substr(0, text.find('.'));
+    const bool whole = digits.find_first_not_of('0') != std::string_view::npos;
+    return whole ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return ec == std::errc() ? value : 0.0;
+}
+
+bool ReadWholePart(std::string_view text, std::uint64_t& value) {
+  std::size_t end = 0;
+  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  std::size_t first = 0;
+  while (first < end && text[first] == '0') ++first;
+  value = 0;
+  if (first == end) return true;
+  const auto [ptr, ec] = std::from_chars(text.data() + first, text.data() + end, value);
+  return ec == std::errc() && ptr == text.data() + end;
+}
+
+}  // namespace radixel::engine

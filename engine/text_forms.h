@@ -1,0 +1,37 @@
+// The text forms of numbers the conversions write, and the conversion of a
+// floating value to an integer. They reproduce the forms of the Windows
+// runtime the program was first built on, independently of the host's C
+// library and locale.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace radixel::engine {
+
+inline constexpr std::size_t kNumberBufferSize = 20;
+
+// `value` with 12 significant digits: "255.", "0.", "4294967295." for
+// 0.1 <= |value| < 10^12 (and 0), "1.09951162778e+012" from 10^12 up. The
+// 17 correctly rounded significant digits are rounded half up to 12.
+// `value` must be finite; the text always fits the buffer.
+void FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
+
+// `value` in radix 16: lower case, no leading zeros, "0" for zero.
+void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
+
+// Truncation toward zero, saturating at the int range (NaN gives 0), so
+// that no conversion is ever out of range.
+int TruncateToInt(double value);
+
+// The leading decimal number of `text`, as the C library's atof reads it in
+// the "C" locale: digits, a ".", digits; reading stops at anything else.
+// Text with no digits reads as 0; a number too large for a double as +inf.
+double ReadLeadingDecimal(std::string_view text);
+
+// The whole part of the leading decimal number of `text` (the digits before
+// the first "."), exactly. False when no 64-bit unsigned integer holds it.
+bool ReadWholePart(std::string_view text, std::uint64_t& value);
+
+}  // namespace radixel::engine

@@ -1,0 +1,457 @@
+#include "platform/headless/headless_window_system.h"
+
+#include <algorithm>
+
+namespace radixel::platform {
+
+namespace {
+// Message numbers and codes the headless system acts on.
+constexpr std::uint32_t kWmPaint = 0x000F;
+constexpr std::uint32_t kWmClose = 0x0010;
+constexpr std::uint32_t kWmIconEraseBkgnd = 0x0027;
+constexpr std::uint32_t kWmSetIcon = 0x0080;
+constexpr std::uint32_t kWmInitDialog = 0x0110;
+constexpr std::uint32_t kWmCommand = 0x0111;
+constexpr std::uint32_t kWmSysCommand = 0x0112;
+constexpr std::uint32_t kBnClicked = 0;
+constexpr std::uint32_t kEnChange = 0x0300;
+constexpr std::uint32_t kScMinimize = 0xF020;
+constexpr std::uint32_t kScClose = 0xF060;
+constexpr std::uint32_t kScRestore = 0xF120;
+constexpr std::uint32_t kMfSeparator = 0x0800;
+constexpr int kIdCancel = 2;
+constexpr int kIdOk = 1;
+constexpr int kSmCxScreen = 0;
+constexpr int kSmCyScreen = 1;
+constexpr int kSmCxIcon = 11;
+constexpr int kSmCyIcon = 12;
+
+// The system menu every dialog with a system-menu style starts with.
+const HeadlessWindowSystem::MenuEntry kStandardSystemMenu[] = {
+    {0, 0xF120, "&Restore"}, {0, 0xF010, "&Move"},          {0, 0xF000, "&Size"},
+    {0, 0xF020, "Mi&nimize"}, {kMfSeparator, 0, ""}, {0, 0xF060, "&Close\tAlt+F4"},
+};
+}  // namespace
+
+struct HeadlessWindowSystem::Menu {
+  std::vector<MenuEntry> items;
+};
+
+struct HeadlessWindowSystem::IconRecord {
+  int resourceId;
+};
+
+struct HeadlessWindowSystem::Window {
+  struct Control {
+    const ControlTemplate* tmpl;
+    std::string text;
+    bool checked = false;
+  };
+
+  const DialogTemplate* tmpl = nullptr;
+  MessageSink* sink = nullptr;
+  WindowHandle owner = nullptr;
+  std::vector<Control> controls;
+  Menu systemMenu;
+  Menu menuBar;
+  Rect screenRect;
+  int focusId = 0;
+  int enableCount = 0;  // above 0 while a modal child disables it
+  bool iconic = false;
+  bool modal = false;
+  bool ended = false;
+  std::intptr_t result = 0;
+  IconHandle bigIcon = nullptr;
+  IconHandle smallIcon = nullptr;
+  std::vector<DrawnIcon> drawings;
+  int iconErases = 0;
+  bool painting = false;
+
+  Control* Find(int id) {
+    for (Control& c : controls) {
+      if (c.tmpl->id == id) return &c;
+    }
+    return nullptr;
+  }
+  WindowHandle Handle() { return reinterpret_cast<WindowHandle>(this); }
+};
+
+HeadlessWindowSystem::HeadlessWindowSystem() = default;
+HeadlessWindowSystem::~HeadlessWindowSystem() = default;
+
+HeadlessWindowSystem::Window* HeadlessWindowSystem::Get(WindowHandle window) const {
+  for (const auto& w : windows_) {
+    if (w->Handle() == window) return w.get();
+  }
+  return nullptr;
+}
+
+HeadlessWindowSystem::Window& HeadlessWindowSystem::Active() const {
+  static Window none;
+  return windows_.empty() ? none : *windows_.back();
+}
+
+// --- Dialog windows ----------------------------------------------------------
+
+WindowHandle HeadlessWindowSystem::CreateDialogWindow(const DialogTemplate& dialog,
+                                                      WindowHandle owner, MessageSink& sink) {
+  auto window = std::make_unique<Window>();
+  Window& w = *window;
+  w.tmpl = &dialog;
+  w.sink = &sink;
+  w.owner = owner;
+  for (const ControlTemplate& c : dialog.controls) {
+    w.controls.push_back({&c, c.cls == ControlClass::kEdit ? std::string() : c.text, false});
+  }
+  if (dialog.style & style::kSysMenu) {
+    w.systemMenu.items.assign(std::begin(kStandardSystemMenu), std::end(kStandardSystemMenu));
+  }
+  if (const MenuTemplate* menu = FindMenu(dialog.menuId)) {
+    for (const MenuItemTemplate& item : menu->items) {
+      w.menuBar.items.push_back({0, item.command, item.text});
+    }
+  }
+  const int width = dialog.cx * kBaseUnitX / 4;
+  const int height = dialog.cy * kBaseUnitY / 8;
+  int left = dialog.x * kBaseUnitX / 4;
+  int top = dialog.y * kBaseUnitY / 8;
+  if (dialog.style & style::kDsCenter) {
+    left = (kScreenWidth - width) / 2;
+    top = (kScreenHeight - height) / 2;
+  }
+  w.screenRect = {left, top, left + width, top + height};
+  windows_.push_back(std::move(window));
+
+  sink.OnAttach(w.Handle());
+  if (sink.OnMessage(kWmInitDialog, 0, 0) != 0 && Get(w.Handle()) != nullptr) {
+    for (const Window::Control& c : w.controls) {
+      if (c.tmpl->style & style::kTabStop) {
+        w.focusId = c.tmpl->id;
+        break;
+      }
+    }
+  }
+  return Get(w.Handle()) ? w.Handle() : nullptr;
+}
+
+std::intptr_t HeadlessWindowSystem::RunModalLoop(WindowHandle window) {
+  Window* w = Get(window);
+  if (w == nullptr) return kAbandoned;
+  Window* owner = Get(w->owner);
+  if (owner) ++owner->enableCount;
+  w->modal = true;
+  while (!w->ended) {
+    if (queue_.empty()) {
+      w->ended = true;
+      w->result = kAbandoned;
+      break;
+    }
+    std::function<void()> action = std::move(queue_.front());
+    queue_.pop_front();
+    action();
+  }
+  if ((owner = Get(w->owner)) != nullptr) --owner->enableCount;
+  modalRuns_.push_back({w->tmpl->id, w->result});
+  return w->result;
+}
+
+void HeadlessWindowSystem::EndModalLoop(WindowHandle window, std::intptr_t result) {
+  if (Window* w = Get(window)) {
+    w->ended = true;
+    w->result = result;
+  }
+}
+
+void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
+  std::erase_if(windows_, [window](const auto& w) { return w->Handle() == window; });
+}
+
+// --- Controls ----------------------------------------------------------------
+
+std::string HeadlessWindowSystem::GetItemText(WindowHandle window, int id) {
+  Window* w = Get(window);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  return c ? c->text : std::string();
+}
+
+void HeadlessWindowSystem::SetItemText(WindowHandle window, int id, std::string_view text) {
+  Window* w = Get(window);
+  if (Window::Control* c = w ? w->Find(id) : nullptr) c->text.assign(text);
+}
+
+bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
+  Window* w = Get(window);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  return c && c->checked;
+}
+
+void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) {
+  Window* w = Get(window);
+  if (Window::Control* c = w ? w->Find(id) : nullptr) c->checked = checked;
+}
+
+// --- Messages ----------------------------------------------------------------
+
+std::intptr_t HeadlessWindowSystem::SendMessage(WindowHandle window, std::uint32_t message,
+                                                std::uintptr_t wParam, std::intptr_t lParam) {
+  Window* w = Get(window);
+  if (w == nullptr) return 0;
+  switch (message) {
+    case kWmSetIcon: {
+      IconHandle& slot = wParam ? w->bigIcon : w->smallIcon;
+      IconHandle previous = slot;
+      slot = reinterpret_cast<IconHandle>(lParam);
+      return reinterpret_cast<std::intptr_t>(previous);
+    }
+    case kWmIconEraseBkgnd:
+      ++w->iconErases;
+      return 1;
+    default:
+      return w->sink->OnMessage(message, wParam, lParam);
+  }
+}
+
+std::intptr_t HeadlessWindowSystem::DefaultProcessing(WindowHandle window, std::uint32_t message,
+                                                      std::uintptr_t wParam, std::intptr_t) {
+  Window* w = Get(window);
+  if (w == nullptr) return 0;
+  if (message == kWmSysCommand) {
+    const auto command = static_cast<std::uint32_t>(wParam & 0xFFF0u);
+    defaultSysCommands_.push_back(command);
+    if (command == kScMinimize) w->iconic = true;
+    if (command == kScRestore) w->iconic = false;
+    if (command == kScClose) SendCommand(*w, kIdCancel, kBnClicked);
+  } else if (message == kWmClose) {
+    SendCommand(*w, kIdCancel, kBnClicked);
+  }
+  return 0;
+}
+
+void HeadlessWindowSystem::SendCommand(Window& w, int id, std::uint32_t code) {
+  const auto wParam = static_cast<std::uintptr_t>((static_cast<std::uint32_t>(id) & 0xFFFFu) |
+                                                  ((code & 0xFFFFu) << 16));
+  w.sink->OnMessage(kWmCommand, wParam, 0);
+}
+
+// --- Window state ------------------------------------------------------------
+
+bool HeadlessWindowSystem::IsIconic(WindowHandle window) {
+  Window* w = Get(window);
+  return w && w->iconic;
+}
+
+Rect HeadlessWindowSystem::GetClientRect(WindowHandle window) {
+  Window* w = Get(window);
+  if (w == nullptr) return {};
+  if (w->iconic) return {0, 0, 36, 36};  // a minimised window's icon box
+  return {0, 0, w->screenRect.Width(), w->screenRect.Height()};
+}
+
+int HeadlessWindowSystem::GetSystemMetrics(int index) {
+  switch (index) {
+    case kSmCxScreen: return kScreenWidth;
+    case kSmCyScreen: return kScreenHeight;
+    case kSmCxIcon:
+    case kSmCyIcon: return kIconSize;
+    default: return 0;
+  }
+}
+
+// --- Menus -------------------------------------------------------------------
+
+MenuHandle HeadlessWindowSystem::GetSystemMenu(WindowHandle window, bool revert) {
+  Window* w = Get(window);
+  if (w == nullptr || !(w->tmpl->style & style::kSysMenu)) return nullptr;
+  if (revert) {
+    w->systemMenu.items.assign(std::begin(kStandardSystemMenu), std::end(kStandardSystemMenu));
+    return nullptr;
+  }
+  return reinterpret_cast<MenuHandle>(&w->systemMenu);
+}
+
+bool HeadlessWindowSystem::AppendMenuItem(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,
+                                          std::string_view text) {
+  if (menu == nullptr) return false;
+  auto& items = reinterpret_cast<Menu*>(menu)->items;
+  const bool separator = (flags & kMfSeparator) != 0;
+  items.push_back({flags, separator ? 0u : static_cast<std::uint32_t>(id),
+                   separator ? std::string() : std::string(text)});
+  return true;
+}
+
+int HeadlessWindowSystem::GetMenuItemCount(MenuHandle menu) {
+  return menu ? static_cast<int>(reinterpret_cast<Menu*>(menu)->items.size()) : -1;
+}
+
+std::uint32_t HeadlessWindowSystem::GetMenuItemId(MenuHandle menu, int position) {
+  if (menu == nullptr || position < 0 || position >= GetMenuItemCount(menu)) return 0;
+  return reinterpret_cast<Menu*>(menu)->items[static_cast<std::size_t>(position)].id;
+}
+
+std::string HeadlessWindowSystem::GetMenuItemText(MenuHandle menu, int position) {
+  if (menu == nullptr || position < 0 || position >= GetMenuItemCount(menu)) return {};
+  return reinterpret_cast<Menu*>(menu)->items[static_cast<std::size_t>(position)].text;
+}
+
+// --- Icons and painting ------------------------------------------------------
+
+IconHandle HeadlessWindowSystem::LoadIconResource(int id) {
+  if (FindIcon(id) == nullptr) return nullptr;
+  for (const auto& icon : icons_) {
+    if (icon->resourceId == id) return reinterpret_cast<IconHandle>(icon.get());
+  }
+  icons_.push_back(std::make_unique<IconRecord>(IconRecord{id}));
+  return reinterpret_cast<IconHandle>(icons_.back().get());
+}
+
+PaintHandle HeadlessWindowSystem::BeginPaint(WindowHandle window) {
+  Window* w = Get(window);
+  if (w == nullptr) return nullptr;
+  w->painting = true;
+  return reinterpret_cast<PaintHandle>(w);
+}
+
+void HeadlessWindowSystem::DrawIcon(PaintHandle paint, int x, int y, IconHandle icon) {
+  Window* w = Get(reinterpret_cast<WindowHandle>(paint));
+  if (w && w->painting) w->drawings.push_back({x, y, icon});
+}
+
+void HeadlessWindowSystem::EndPaint(WindowHandle window, PaintHandle) {
+  if (Window* w = Get(window)) w->painting = false;
+}
+
+int HeadlessWindowSystem::IconResourceId(IconHandle icon) const {
+  for (const auto& i : icons_) {
+    if (reinterpret_cast<IconHandle>(i.get()) == icon) return i->resourceId;
+  }
+  return 0;
+}
+
+// --- What a person does ------------------------------------------------------
+
+void HeadlessWindowSystem::Type(int id, std::string_view text) {
+  Window& w = Active();
+  Window::Control* c = w.Find(id);
+  if (c == nullptr || c->tmpl->cls != ControlClass::kEdit) return;
+  c->text.assign(text);
+  w.focusId = id;
+  SendCommand(w, id, kEnChange);
+}
+
+void HeadlessWindowSystem::Click(int id) {
+  Window& w = Active();
+  Window::Control* c = w.Find(id);
+  if (c == nullptr || c->tmpl->cls != ControlClass::kButton) return;
+  if (c->tmpl->IsRadioButton()) {
+    // An automatic radio button checks itself and clears the rest of its group.
+    const auto begin = w.controls.begin();
+    auto self = begin + (c - w.controls.data());
+    auto first = self;
+    while (first != begin && !(first->tmpl->style & style::kGroup)) --first;
+    for (auto it = first; it != w.controls.end(); ++it) {
+      if (it != first && (it->tmpl->style & style::kGroup)) break;
+      if (it->tmpl->IsRadioButton()) it->checked = (it == self);
+    }
+  }
+  SendCommand(w, id, kBnClicked);
+}
+
+void HeadlessWindowSystem::PressEnter() {
+  Window& w = Active();
+  if (w.sink == nullptr) return;
+  int id = kIdOk;
+  for (const Window::Control& c : w.controls) {
+    if (c.tmpl->IsDefaultButton()) id = c.tmpl->id;
+  }
+  SendCommand(w, id, kBnClicked);
+}
+
+void HeadlessWindowSystem::PressEscape() {
+  Window& w = Active();
+  if (w.sink) SendCommand(w, kIdCancel, kBnClicked);
+}
+
+bool HeadlessWindowSystem::ChooseMenuItem(std::uint32_t command) {
+  Window& w = Active();
+  const bool present = std::any_of(w.menuBar.items.begin(), w.menuBar.items.end(),
+                                   [command](const MenuEntry& e) { return e.id == command; });
+  if (present) SendCommand(w, static_cast<int>(command), 0);
+  return present;
+}
+
+bool HeadlessWindowSystem::ChooseSystemMenuItem(std::uint32_t command) {
+  Window& w = Active();
+  const bool present =
+      std::any_of(w.systemMenu.items.begin(), w.systemMenu.items.end(),
+                  [command](const MenuEntry& e) { return e.id == command && command != 0; });
+  if (present) w.sink->OnMessage(kWmSysCommand, command, 0);
+  return present;
+}
+
+void HeadlessWindowSystem::Paint() {
+  Window& w = Active();
+  if (w.sink) w.sink->OnMessage(kWmPaint, 0, 0);
+}
+
+void HeadlessWindowSystem::Queue(std::function<void()> action) {
+  queue_.push_back(std::move(action));
+}
+
+// --- What a person sees ------------------------------------------------------
+
+WindowHandle HeadlessWindowSystem::ActiveWindow() const {
+  return windows_.empty() ? nullptr : windows_.back()->Handle();
+}
+
+bool HeadlessWindowSystem::IsOpen(WindowHandle window) const { return Get(window) != nullptr; }
+
+int HeadlessWindowSystem::TemplateId(WindowHandle window) const {
+  Window* w = Get(window);
+  return w ? w->tmpl->id : 0;
+}
+
+int HeadlessWindowSystem::FocusId(WindowHandle window) const {
+  Window* w = Get(window);
+  return w ? w->focusId : 0;
+}
+
+bool HeadlessWindowSystem::IsEnabled(WindowHandle window) const {
+  Window* w = Get(window);
+  return w && w->enableCount == 0;
+}
+
+Rect HeadlessWindowSystem::ScreenRect(WindowHandle window) const {
+  Window* w = Get(window);
+  return w ? w->screenRect : Rect{};
+}
+
+IconHandle HeadlessWindowSystem::Icon(WindowHandle window, bool big) const {
+  Window* w = Get(window);
+  return w ? (big ? w->bigIcon : w->smallIcon) : nullptr;
+}
+
+std::vector<HeadlessWindowSystem::MenuEntry> HeadlessWindowSystem::SystemMenu(
+    WindowHandle window) const {
+  Window* w = Get(window);
+  return w ? w->systemMenu.items : std::vector<MenuEntry>{};
+}
+
+std::vector<HeadlessWindowSystem::MenuEntry> HeadlessWindowSystem::MenuBar(
+    WindowHandle window) const {
+  Window* w = Get(window);
+  return w ? w->menuBar.items : std::vector<MenuEntry>{};
+}
+
+const std::vector<HeadlessWindowSystem::DrawnIcon>& HeadlessWindowSystem::Drawings(
+    WindowHandle window) const {
+  static const std::vector<DrawnIcon> none;
+  Window* w = Get(window);
+  return w ? w->drawings : none;
+}
+
+int HeadlessWindowSystem::IconEraseCount(WindowHandle window) const {
+  Window* w = Get(window);
+  return w ? w->iconErases : 0;
+}
+
+}  // namespace radixel::platform
