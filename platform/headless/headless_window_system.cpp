@@ -410,6 +410,18 @@ int HeadlessWindowSystem::TemplateId(WindowHandle window) const {
   return w ? w->tmpl->id : 0;
 }
 
+std::string HeadlessWindowSystem::Caption(WindowHandle window) const {
+  Window* w = Get(window);
+  return w ? w->tmpl->caption : std::string();
+}
+
+bool HeadlessWindowSystem::HasEnded(WindowHandle window, std::intptr_t* result) const {
+  Window* w = Get(window);
+  if (w == nullptr || !w->ended) return false;
+  if (result) *result = w->result;
+  return true;
+}
+
 int HeadlessWindowSystem::FocusId(WindowHandle window) const {
   Window* w = Get(window);
   return w ? w->focusId : 0;

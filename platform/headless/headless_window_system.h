@@ -89,11 +89,15 @@ class HeadlessWindowSystem final : public WindowSystem {
 
   // Queues an action for the next modal loop that waits for input.
   void Queue(std::function<void()> action);
+  void ClearQueue() { queue_.clear(); }
 
   // --- What a person sees ---------------------------------------------------
   WindowHandle ActiveWindow() const;
   bool IsOpen(WindowHandle window) const;
   int TemplateId(WindowHandle window) const;
+  std::string Caption(WindowHandle window) const;
+  // Whether EndModalLoop ended the window (modal or not), and with which result.
+  bool HasEnded(WindowHandle window, std::intptr_t* result) const;
   int FocusId(WindowHandle window) const;
   bool IsEnabled(WindowHandle window) const;
   Rect ScreenRect(WindowHandle window) const;
