@@ -243,7 +243,7 @@ bool HeadlessWindowSystem::IsIconic(WindowHandle window) {
 Rect HeadlessWindowSystem::GetClientRect(WindowHandle window) {
   Window* w = Get(window);
   if (w == nullptr) return {};
-  if (w->iconic) return {0, 0, 36, 36};  // a minimised window's icon box
+  if (w->iconic) return iconicSize_;
   return {0, 0, w->screenRect.Width(), w->screenRect.Height()};
 }
 

@@ -86,6 +86,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   bool ChooseSystemMenuItem(std::uint32_t command);
   // Repaints the window.
   void Paint();
+  // The client size a minimised window reports (its icon box).
+  void SetIconicClientSize(int width, int height) { iconicSize_ = {0, 0, width, height}; }
 
   // Queues an action for the next modal loop that waits for input.
   void Queue(std::function<void()> action);
@@ -131,6 +133,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   std::deque<std::function<void()>> queue_;
   std::vector<std::uint32_t> defaultSysCommands_;
   std::vector<ModalRun> modalRuns_;
+  Rect iconicSize_{0, 0, 36, 36};
 };
 
 }  // namespace radixel::platform

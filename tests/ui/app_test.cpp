@@ -1,0 +1,166 @@
+// The application and the main dialog's window side on the headless window
+// system: start-up and shut-down, the message map's routing, the system
+// menu, the icons and the minimised window's painting.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/headless/headless_window_system.h"
+#include "res/resource_ids.h"
+#include "tests/ui/headless_driver.h"
+#include "ui/converter_app.h"
+
+namespace radixel::testing {
+namespace {
+
+using platform::HeadlessWindowSystem;
+
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest() { platform::InstallWindowSystem(&ws_); }
+  ~AppTest() override { platform::InstallWindowSystem(nullptr); }
+
+  HeadlessWindowSystem ws_;
+  CConverterApp app_;
+};
+
+TEST_F(AppTest, RunsTheMainDialogModallyUntilEscAndEndsWithoutALoopOfItsOwn) {
+  std::string output;
+  ws_.Queue([&] { ws_.Click(IDC_BIN_TO_DEC); });
+  ws_.Queue([&] { ws_.Type(IDC_INPUT, "101"); });
+  ws_.Queue([&] { ws_.PressEnter(); });
+  ws_.Queue([&] { output = ws_.GetItemText(ws_.ActiveWindow(), IDC_OUTPUT); });
+  ws_.Queue([&] { ws_.PressEscape(); });
+  EXPECT_EQ(AfxWinMain(), 0);
+  EXPECT_EQ(output, "5.");
+  ASSERT_EQ(ws_.ModalRuns().size(), 1u);
+  EXPECT_EQ(ws_.ModalRuns()[0].templateId, IDD_CONVERTER_DIALOG);
+  EXPECT_EQ(ws_.ModalRuns()[0].result, IDCANCEL);
+  EXPECT_EQ(ws_.ActiveWindow(), nullptr) << "the main dialog is destroyed";
+  EXPECT_EQ(AfxGetMainWnd(), nullptr);
+}
+
+TEST_F(AppTest, SystemMenuCloseEndsTheDialogThroughCancel) {
+  ws_.Queue([&] { ws_.ChooseSystemMenuItem(SC_CLOSE); });
+  AfxWinMain();
+  ASSERT_EQ(ws_.ModalRuns().size(), 1u);
+  EXPECT_EQ(ws_.ModalRuns()[0].result, IDCANCEL);
+}
+
+TEST_F(AppTest, MainWindowIsCentredAndWaitsWhileABoxIsShown) {
+  bool mainEnabledDuringBox = true;
+  HWND main = nullptr;
+  ws_.Queue([&] {
+    main = ws_.ActiveWindow();
+    const auto r = ws_.ScreenRect(main);
+    // Centred to the pixel: the margins differ by at most one.
+    EXPECT_LE(std::abs(r.left - (HeadlessWindowSystem::kScreenWidth - r.right)), 1);
+    EXPECT_LE(std::abs(r.top - (HeadlessWindowSystem::kScreenHeight - r.bottom)), 1);
+    ws_.ChooseMenuItem(ID_APP_NOTICE);
+  });
+  ws_.Queue([&] {
+    mainEnabledDuringBox = ws_.IsEnabled(main);
+    ws_.PressEnter();
+  });
+  ws_.Queue([&] { EXPECT_TRUE(ws_.IsEnabled(main)); ws_.PressEscape(); });
+  AfxWinMain();
+  EXPECT_FALSE(mainEnabledDuringBox);
+}
+
+TEST_F(AppTest, HelpCommandReachesTheDialogBeforeTheApplication) {
+  ws_.Queue([&] { ws_.ChooseMenuItem(ID_HELP_BOX); });
+  ws_.Queue([&] {
+    EXPECT_EQ(ws_.TemplateId(ws_.ActiveWindow()), IDD_HELPBOX);
+    // The Help box has no handler of its own: the application's takes it.
+    ws_.SendMessage(ws_.ActiveWindow(), WM_COMMAND, ID_HELP, 0);
+    ws_.PressEnter();
+  });
+  ws_.Queue([&] { ws_.PressEscape(); });
+  AfxWinMain();
+  EXPECT_EQ(app_.m_nHelpRequests, 1);
+  ASSERT_EQ(ws_.ModalRuns().size(), 2u);
+  EXPECT_EQ(ws_.ModalRuns()[0].templateId, IDD_HELPBOX);
+  EXPECT_EQ(ws_.ModalRuns()[0].result, IDOK);
+}
+
+class MainDialogTest : public ::testing::Test {
+ protected:
+  MainDialogTest() { driver_.Open(); }
+  HWND window() { return driver_.dialog().m_hWnd; }
+
+  CConverterDlg& dlg() { return driver_.dialog(); }
+
+  HeadlessDriver driver_;
+  HeadlessWindowSystem& ws_ = driver_.ws();
+};
+
+TEST(MainDialogConstructionTest, ModeIsUnsetAndIconLoadedBeforeTheWindowExists) {
+  HeadlessWindowSystem ws;
+  platform::InstallWindowSystem(&ws);
+  {
+    CConverterDlg dlg;
+    EXPECT_EQ(dlg.m_nMode, -1);
+    EXPECT_EQ(dlg.m_strInput, "");
+    EXPECT_EQ(ws.IconResourceId(dlg.m_hIcon), IDR_MAINFRAME);
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+  }
+  platform::InstallWindowSystem(nullptr);
+}
+
+TEST_F(MainDialogTest, InitialisationSetsBothIconsAndModeZero) {
+  EXPECT_EQ(dlg().m_nMode, MODE_HEX_TO_DEC);
+  EXPECT_EQ(ws_.Icon(window(), true), dlg().m_hIcon);
+  EXPECT_EQ(ws_.Icon(window(), false), dlg().m_hIcon);
+  EXPECT_EQ(ws_.SendMessage(window(), WM_QUERYDRAGICON, 0, 0),
+            reinterpret_cast<LRESULT>(dlg().m_hIcon));
+}
+
+TEST_F(MainDialogTest, RadioClickSetsTheModeWithoutDataExchange) {
+  ws_.Type(IDC_INPUT, "ff");
+  for (int mode = MODE_BIN_TO_DEC; mode >= MODE_HEX_TO_DEC; --mode) {
+    ws_.Click(IDC_HEX_TO_DEC + mode);
+    EXPECT_EQ(dlg().m_nMode, mode);
+  }
+  EXPECT_EQ(dlg().m_strInput, "") << "the input box is read only by OK";
+}
+
+TEST_F(MainDialogTest, SystemCommandsOtherThanAboutKeepTheirUsualEffect) {
+  ASSERT_TRUE(ws_.ChooseSystemMenuItem(SC_MOVE));
+  ASSERT_TRUE(ws_.ChooseSystemMenuItem(SC_MINIMIZE));
+  EXPECT_TRUE(ws_.IsIconic(window()));
+  ASSERT_TRUE(ws_.ChooseSystemMenuItem(SC_RESTORE));
+  EXPECT_FALSE(ws_.IsIconic(window()));
+  const std::vector<std::uint32_t> expected = {SC_MOVE, SC_MINIMIZE, SC_RESTORE};
+  EXPECT_EQ(ws_.DefaultSystemCommands(), expected);
+  EXPECT_TRUE(ws_.ModalRuns().empty());
+}
+
+TEST_F(MainDialogTest, PaintDrawsNothingOfItsOwnWhileTheWindowIsOpen) {
+  ws_.Paint();
+  EXPECT_TRUE(ws_.Drawings(window()).empty());
+  EXPECT_EQ(ws_.IconEraseCount(window()), 0);
+}
+
+// The icon lands at ((w - iw + 1) / 2, (h - ih + 1) / 2), truncated toward zero.
+struct IconicCase {
+  int width, height, x, y;
+};
+
+TEST_F(MainDialogTest, MinimisedPaintCentresTheIconWithTruncatingRounding) {
+  const IconicCase cases[] = {{36, 36, 2, 2}, {33, 40, 1, 4}, {32, 32, 0, 0},
+                              {31, 34, 0, 1}, {30, 29, 0, -1}, {27, 20, -2, -5}};
+  ws_.ChooseSystemMenuItem(SC_MINIMIZE);
+  for (const IconicCase& c : cases) {
+    ws_.SetIconicClientSize(c.width, c.height);
+    ws_.Paint();
+    ASSERT_FALSE(ws_.Drawings(window()).empty());
+    const auto& drawn = ws_.Drawings(window()).back();
+    EXPECT_EQ(drawn.x, c.x) << c.width << "x" << c.height;
+    EXPECT_EQ(drawn.y, c.y) << c.width << "x" << c.height;
+    EXPECT_EQ(drawn.icon, dlg().m_hIcon);
+  }
+  EXPECT_EQ(ws_.IconEraseCount(window()), 6);
+}
+
+}  // namespace
+}  // namespace radixel::testing

@@ -1,0 +1,132 @@
+// The resources every window system builds from: identifiers unique, the
+// templates' texts and geometry as the windows must show them.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+
+#include "platform/resources.h"
+#include "res/resource_ids.h"
+
+namespace radixel::platform {
+namespace {
+
+TEST(ResourcesTest, IdentifiersOfEachKindAreUnique) {
+  const ResourceModule& res = AppResources();
+  std::set<int> dialogs;
+  for (const DialogTemplate& d : res.dialogs) {
+    EXPECT_TRUE(dialogs.insert(d.id).second) << "dialog " << d.id;
+    std::set<int> controls;
+    for (const ControlTemplate& c : d.controls) {
+      if (c.id != kStaticId) {
+        EXPECT_TRUE(controls.insert(c.id).second) << d.id << "/" << c.id;
+      }
+    }
+  }
+  std::set<unsigned> commands;
+  for (const MenuTemplate& m : res.menus) {
+    for (const MenuItemTemplate& item : m.items) {
+      EXPECT_TRUE(commands.insert(item.command).second) << item.command;
+    }
+  }
+  EXPECT_FALSE(commands.count(IDM_ABOUTBOX));
+  std::set<int> others = {IDR_MAINFRAME, IDR_MAINMENU};
+  for (int id : dialogs) EXPECT_FALSE(others.count(id)) << id;
+}
+
+struct ControlRow {
+  int id;
+  const char* text;
+  int x, y, cx, cy;
+};
+
+TEST(ResourcesTest, MainDialogControlsStandInTemplateOrder) {
+  const DialogTemplate* d = FindDialog(IDD_CONVERTER_DIALOG);
+  ASSERT_NE(d, nullptr);
+  EXPECT_STREQ(d->caption, "Radixel");
+  EXPECT_EQ(d->cx, 222);
+  EXPECT_EQ(d->cy, 141);
+  EXPECT_EQ(d->menuId, IDR_MAINMENU);
+  const ControlRow rows[] = {
+      {1, "OK", 165, 100, 50, 14},           {2, "Exit", 165, 120, 50, 14},
+      {kStaticId, "Input", 5, 10, 50, 8},    {IDC_INPUT, "", 5, 25, 65, 14},
+      {kStaticId, "Output", 5, 50, 55, 8},   {IDC_OUTPUT, "", 5, 65, 65, 14},
+      {1002, "Hex to Dec", 85, 20, 55, 10},  {1003, "Hex to Bin", 85, 35, 55, 10},
+      {1004, "Dec to Hex", 85, 50, 55, 10},  {1005, "Dec to Bin", 85, 65, 60, 10},
+      {1006, "Bin to Hex", 85, 80, 55, 10},  {1007, "Bin to Dec", 85, 95, 60, 10},
+      {kStaticId, "", 80, 10, 70, 100},      {IDC_ERRORS, "", 5, 115, 145, 14},
+      {kStaticId, "Error Messages", 5, 100, 65, 8},
+  };
+  ASSERT_EQ(d->controls.size(), std::size(rows));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const ControlTemplate& c = d->controls[i];
+    const ControlRow& r = rows[i];
+    SCOPED_TRACE(r.text);
+    EXPECT_EQ(c.id, r.id);
+    EXPECT_STREQ(c.text, r.text);
+    EXPECT_EQ((std::array{c.x, c.y, c.cx, c.cy}), (std::array{r.x, r.y, r.cx, r.cy}));
+  }
+  // Only OK is a default button; the radio buttons carry no tab stop.
+  for (const ControlTemplate& c : d->controls) {
+    EXPECT_EQ(c.IsDefaultButton(), c.id == 1) << c.text;
+    if (c.IsRadioButton()) {
+      EXPECT_FALSE(c.style & style::kTabStop) << c.text;
+    }
+  }
+}
+
+struct BoxRow {
+  int id;
+  const char* caption;
+  int cx, cy;
+  std::size_t labels;
+};
+
+TEST(ResourcesTest, BoxesHaveTheirCaptionsSizesAndLabels) {
+  const BoxRow rows[] = {{IDD_VERSIONBOX, "About Radixel", 217, 55, 2},
+                         {IDD_NOTICEBOX, "About Radixel", 207, 71, 1},
+                         {IDD_HELPBOX, "Help!", 217, 156, 3}};
+  for (const BoxRow& r : rows) {
+    const DialogTemplate* d = FindDialog(r.id);
+    ASSERT_NE(d, nullptr) << r.id;
+    EXPECT_STREQ(d->caption, r.caption);
+    EXPECT_EQ(d->cx, r.cx);
+    EXPECT_EQ(d->cy, r.cy);
+    std::size_t labels = 0;
+    for (const ControlTemplate& c : d->controls) {
+      if (c.cls == ControlClass::kStatic && (c.style & style::kSsTypeMask) != style::kSsIcon) ++labels;
+    }
+    EXPECT_EQ(labels, r.labels) << r.id;
+  }
+  const DialogTemplate* version = FindDialog(IDD_VERSIONBOX);
+  EXPECT_FALSE(version->style & style::kDsCenter);
+  EXPECT_STREQ(version->controls[1].text, "Radixel Version 1.0");
+  EXPECT_TRUE(version->controls[1].style & style::kSsNoPrefix);
+
+  // The Help box's three labels read as one paragraph ending in a mail address.
+  const DialogTemplate* help = FindDialog(IDD_HELPBOX);
+  const std::string second = help->controls[2].text;
+  EXPECT_EQ(second.substr(second.size() - 12), "please email");
+  EXPECT_NE(std::string(help->controls[3].text).find("@example."), std::string::npos);
+}
+
+TEST(ResourcesTest, MenuStringIconAndVersion) {
+  EXPECT_STREQ(FindString(IDS_ABOUTBOX), "&About Radixel...");
+  EXPECT_EQ(FindString(999), nullptr);
+  const IconResource* icon = FindIcon(IDR_MAINFRAME);
+  ASSERT_NE(icon, nullptr);
+  // An icon file with two images: 32x32 and 16x16.
+  ASSERT_GE(icon->icoFile.size(), 6u + 2 * 16u);
+  EXPECT_EQ(icon->icoFile[2], 1);
+  EXPECT_EQ(icon->icoFile[4], 2);
+  const VersionResource& v = *AppResources().version;
+  EXPECT_EQ((std::array{v.fileVersion[0], v.fileVersion[1], v.fileVersion[2], v.fileVersion[3]}),
+            (std::array<std::uint16_t, 4>{1, 0, 0, 1}));
+  EXPECT_EQ(v.language, 0x0409);
+  EXPECT_EQ(v.codePage, 1200);
+  EXPECT_STREQ(v.blockName, "040904B0");
+}
+
+}  // namespace
+}  // namespace radixel::platform
