@@ -6,8 +6,8 @@ namespace {
 CWinApp* g_app = nullptr;
 }
 
+// The library binds no command itself; an application maps ID_HELP to OnHelp.
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-  ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName) : m_pszAppName(lpszAppName) { g_app = this; }
