@@ -1,0 +1,51 @@
+// The program's main window on the headless window system, driven the way
+// a person drives it: type into the input box, click a radio button, press
+// OK, read the three boxes. It is the desktop program's own CConverterDlg,
+// so every result, message and box text is the window's.
+//
+// One session is one window: the boxes carry over from one press to the
+// next exactly as they do on screen. Only one session may exist at a time,
+// since it installs its window system for the whole process.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/headless/headless_window_system.h"
+#include "ui/converter_dlg.h"
+
+namespace radixel::cli {
+
+// What the three boxes show after a press.
+struct Boxes {
+  std::string input;
+  std::string output;
+  std::string errors;
+};
+
+class ConverterSession {
+ public:
+  ConverterSession();
+  ~ConverterSession();
+  ConverterSession(const ConverterSession&) = delete;
+  ConverterSession& operator=(const ConverterSession&) = delete;
+
+  // Types `input` into the input box, clicks the radio button of `mode`
+  // (0 to 5) and presses OK; returns the boxes, valid until the next press.
+  const Boxes& Press(int mode, std::string_view input);
+
+ private:
+  // Installs the window system for the session's lifetime; declared between
+  // the two so that the dialog is built after it and destroyed before it.
+  struct Installation {
+    explicit Installation(platform::WindowSystem& ws);
+    ~Installation();
+  };
+
+  platform::HeadlessWindowSystem ws_;
+  Installation installation_;
+  CConverterDlg dialog_;
+  Boxes boxes_;
+};
+
+}  // namespace radixel::cli

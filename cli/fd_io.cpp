@@ -1,0 +1,57 @@
+#include "cli/fd_io.h"
+
+#include <cerrno>
+#include <climits>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace radixel::cli {
+
+namespace {
+// One call never asks for more than this, so the count fits every platform's type.
+constexpr std::size_t kMaxChunk = std::size_t{1} << 30;
+}  // namespace
+
+void UseBinaryStandardStreams() {
+#ifdef _WIN32
+  _setmode(kStdinFd, _O_BINARY);
+  _setmode(kStdoutFd, _O_BINARY);
+  _setmode(kStderrFd, _O_BINARY);
+#endif
+}
+
+long ReadSome(int fd, char* buffer, std::size_t size) {
+  if (size > kMaxChunk) size = kMaxChunk;
+  for (;;) {
+#ifdef _WIN32
+    const long n = _read(fd, buffer, static_cast<unsigned>(size));
+#else
+    const long n = static_cast<long>(::read(fd, buffer, size));
+#endif
+    if (n >= 0 || errno != EINTR) return n;
+  }
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const std::size_t chunk = bytes.size() < kMaxChunk ? bytes.size() : kMaxChunk;
+#ifdef _WIN32
+    const long n = _write(fd, bytes.data(), static_cast<unsigned>(chunk));
+#else
+    const long n = static_cast<long>(::write(fd, bytes.data(), chunk));
+#endif
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace radixel::cli

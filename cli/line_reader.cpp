@@ -1,0 +1,58 @@
+#include "cli/line_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "cli/fd_io.h"
+
+namespace radixel::cli {
+
+namespace {
+constexpr std::size_t kReadSize = 64 * 1024;
+}  // namespace
+
+LineReader::LineReader(int fd, std::function<void()> beforeRead)
+    : fd_(fd), beforeRead_(std::move(beforeRead)), buffer_(kReadSize) {}
+
+bool LineReader::Next(std::string_view& line) {
+  for (;;) {
+    const char* data = buffer_.data();
+    if (const void* newline = std::memchr(data + scanned_, '\n', end_ - scanned_)) {
+      const auto at = static_cast<std::size_t>(static_cast<const char*>(newline) - data);
+      line = std::string_view(data + begin_, at - begin_);
+      begin_ = scanned_ = at + 1;
+      return true;
+    }
+    scanned_ = end_;
+    if (atEnd_) {
+      if (begin_ == end_) return false;
+      line = std::string_view(data + begin_, end_ - begin_);
+      begin_ = scanned_ = end_;
+      return true;
+    }
+    Fill();
+  }
+}
+
+void LineReader::Fill() {
+  if (begin_ > 0) {
+    // Only the start of a line is ever moved, once: later reads of the same
+    // line append behind it.
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    scanned_ -= begin_;
+    begin_ = 0;
+  }
+  if (buffer_.size() - end_ < kReadSize / 2) buffer_.resize(buffer_.size() * 2);
+  if (beforeRead_) beforeRead_();
+  const long n = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
+  if (n > 0) {
+    end_ += static_cast<std::size_t>(n);
+  } else {
+    atEnd_ = true;
+    if (n < 0) readError_ = errno;
+  }
+}
+
+}  // namespace radixel::cli

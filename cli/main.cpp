@@ -1,0 +1,75 @@
+// radixel-cli: the Radixel window's conversions from a terminal and from
+// scripts, on the headless window system.
+//   radixel-cli MODE INPUT   one OK press on a fresh window
+//   radixel-cli --batch      one OK press per MODE<TAB>INPUT line, one window
+//   radixel-cli --help | --version
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/batch.h"
+#include "cli/converter_session.h"
+#include "cli/fd_io.h"
+#include "cli/modes.h"
+#include "cli/output_buffer.h"
+#include "cli/usage.h"
+
+using namespace radixel::cli;
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+int UsageError(const std::string& what) {
+  const std::string line = "radixel-cli: " + what + " (" + kUsageLine + ")\n";
+  WriteAll(kStderrFd, line);
+  return kUsageError;
+}
+
+// Writes `text` to stdout; a failed write is a failure of the run.
+int Print(const std::string& text, int status) {
+  OutputBuffer out(kStdoutFd);
+  out.Append(text);
+  out.Flush();
+  if (out.WriteError() != 0) {
+    WriteAll(kStderrFd, std::string("radixel-cli: cannot write standard output: ") +
+                            std::strerror(out.WriteError()) + "\n");
+    return kUsageError;
+  }
+  return status;
+}
+
+int ConvertOnce(int mode, std::string_view input) {
+  ConverterSession session;
+  const Boxes& boxes = session.Press(mode, input);
+  if (!boxes.errors.empty()) WriteAll(kStderrFd, boxes.errors + "\n");
+  return Print(boxes.output + "\n", boxes.errors.empty() ? 0 : 1);
+}
+
+int RunOption(std::string_view option) {
+  if (option == "--batch") return RunBatch(kStdinFd, kStdoutFd, kStderrFd);
+  if (option == "--help" || option == "-h") return Print(UsageText(), 0);
+  if (option == "--version") return Print(VersionText() + "\n", 0);
+  if (option.starts_with("-")) return UsageError("unknown option \"" + std::string(option) + "\"");
+  return UsageError("INPUT is missing after MODE \"" + std::string(option) + "\"");
+}
+
+bool IsOption(std::string_view word) {
+  return word == "--batch" || word == "--help" || word == "-h" || word == "--version";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  UseBinaryStandardStreams();
+  if (argc <= 1) return UsageError("MODE and INPUT are missing");
+  const std::string_view first = argv[1];
+  if (argc == 2) return RunOption(first);
+  if (IsOption(first)) return UsageError(std::string(first) + " takes no other arguments");
+  if (argc > 3) return UsageError("too many arguments; quote an INPUT that holds spaces");
+  const std::optional<int> mode = ParseMode(first);
+  if (!mode) return UsageError("unknown mode \"" + std::string(first) + "\"");
+  return ConvertOnce(*mode, argv[2]);
+}

@@ -1,0 +1,35 @@
+// Collects output for one file descriptor and writes it in large blocks.
+//
+// A write failure (a closed pipe, a full disk) is remembered rather than
+// thrown: later output is dropped and the caller reports the failure once,
+// at the end, so that a broken output never passes for success.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace radixel::cli {
+
+class OutputBuffer {
+ public:
+  explicit OutputBuffer(int fd);
+
+  std::string& text() { return pending_; }
+  void Append(std::string_view bytes) { pending_.append(bytes); }
+
+  // Writes what is pending once it has grown past the block size.
+  void FlushIfFull();
+  // Writes everything pending now.
+  void Flush();
+
+  // errno of the first failed write, 0 when every write succeeded.
+  int WriteError() const { return writeError_; }
+
+ private:
+  int fd_;
+  std::string pending_;
+  int writeError_ = 0;
+};
+
+}  // namespace radixel::cli
