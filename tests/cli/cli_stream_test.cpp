@@ -1,0 +1,65 @@
+// The batch streams: each line's record arrives while the pipe is still
+// open, and memory stays flat however many lines go through.
+#include <gtest/gtest.h>
+
+#include "cli_process.h"
+
+namespace radixel::testing {
+namespace {
+
+TEST(StreamTest, EachRecordArrivesBeforeTheNextLineIsSent) {
+  CliProcess cli({"--batch"});
+  ASSERT_TRUE(cli.Write("bin2dec\t101\n"));
+  EXPECT_EQ(cli.ReadOutLine(10s), "101\t5.\t");
+  // Half a line is held back until its end arrives.
+  ASSERT_TRUE(cli.Write("dec2hex\t1"));
+  EXPECT_EQ(cli.ReadOutLine(200ms), std::nullopt);
+  ASSERT_TRUE(cli.Write("x\n"));
+  EXPECT_EQ(cli.ReadOutLine(10s), "1X\t5.\tYour entered an illegal char.");
+  ASSERT_TRUE(cli.Write("nonsense\n"));
+  EXPECT_EQ(cli.ReadErrLine(10s), "radixel-cli: line 3: no tab between MODE and INPUT");
+  ASSERT_TRUE(cli.Write("hex2bin\tff\n"));
+  EXPECT_EQ(cli.ReadOutLine(10s), "FF\t11111111\t");
+
+  const CliRun end = cli.Finish(10s);
+  EXPECT_EQ(end.out, "");
+  EXPECT_EQ(end.err, "");
+  EXPECT_EQ(end.status, 2);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define RADIXEL_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define RADIXEL_SANITIZED 1
+#endif
+#endif
+
+TEST(StreamTest, MemoryStaysFlatOverALongBatch) {
+#ifdef RADIXEL_SANITIZED
+  GTEST_SKIP() << "the sanitizer's own bookkeeping grows with the work done";
+#else
+  CliProcess cli({"--batch"});
+  std::string block;
+  for (int i = 0; i < 1000; ++i) block += i % 2 ? "bin2dec\t10110\n" : "dec2hex\t123456789\n";
+  // Sends the block `times` times, reading every record as it goes.
+  auto run = [&](int times) {
+    for (int t = 0; t < times; ++t) {
+      ASSERT_TRUE(cli.Write(block));
+      for (int i = 0; i < 1000; ++i) ASSERT_TRUE(cli.ReadOutLine(10s)) << "record " << i;
+    }
+  };
+  run(1);
+  const long afterThousand = cli.PeakKiB();
+  run(99);
+  const long afterHundredThousand = cli.PeakKiB();
+  ASSERT_GT(afterThousand, 0);
+  EXPECT_LT(afterHundredThousand - afterThousand, 256)
+      << afterThousand << " KiB after 1,000 lines, " << afterHundredThousand
+      << " KiB after 100,000";
+  EXPECT_EQ(cli.Finish(10s).status, 0);
+#endif
+}
+
+}  // namespace
+}  // namespace radixel::testing
