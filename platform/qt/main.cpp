@@ -1,0 +1,23 @@
+// The desktop program: a Qt application with the Qt window system installed,
+// handed to the application object. The program takes nothing from its
+// command line, so Qt sees only the program's name.
+#include <QApplication>
+
+#include "platform/qt/qt_window_system.h"
+#include "platform/win_app.h"
+
+int main() {
+  static int argc = 1;
+  static char name[] = "radixel";
+  static char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral("radixel"));
+  // The program ends when its main dialog does, not when a window closes.
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+
+  radixel::platform::qt::QtWindowSystem windows;
+  radixel::platform::InstallWindowSystem(&windows);
+  const int status = AfxWinMain();
+  radixel::platform::InstallWindowSystem(nullptr);
+  return status;
+}

@@ -1,0 +1,61 @@
+// The message numbers, codes and metrics of the Windows dialog manager that
+// the Qt window system sends or acts on. (Program code has them from
+// platform/win_types.h, which a window system does not include.)
+#pragma once
+
+#include <cstdint>
+
+namespace radixel::platform::qt::msg {
+
+inline constexpr std::uint32_t kPaint = 0x000F;
+inline constexpr std::uint32_t kClose = 0x0010;
+inline constexpr std::uint32_t kIconEraseBkgnd = 0x0027;
+inline constexpr std::uint32_t kSetIcon = 0x0080;
+inline constexpr std::uint32_t kInitDialog = 0x0110;
+inline constexpr std::uint32_t kCommand = 0x0111;
+inline constexpr std::uint32_t kSysCommand = 0x0112;
+
+// Notification codes of kCommand.
+inline constexpr std::uint32_t kBnClicked = 0;
+inline constexpr std::uint32_t kEnChange = 0x0300;
+
+// System commands.
+inline constexpr std::uint32_t kScSize = 0xF000;
+inline constexpr std::uint32_t kScMove = 0xF010;
+inline constexpr std::uint32_t kScMinimize = 0xF020;
+inline constexpr std::uint32_t kScMaximize = 0xF030;
+inline constexpr std::uint32_t kScClose = 0xF060;
+inline constexpr std::uint32_t kScRestore = 0xF120;
+
+// Menu item flags.
+inline constexpr std::uint32_t kMfSeparator = 0x0800;
+
+// Window style bits beyond those of platform/resources.h.
+inline constexpr std::uint32_t kWsDisabled = 0x08000000u;
+
+// Edit alignment styles.
+inline constexpr std::uint32_t kEsCenter = 0x0001u;
+inline constexpr std::uint32_t kEsRight = 0x0002u;
+
+// Static kinds (the low five bits of a static's style).
+inline constexpr std::uint32_t kSsRight = 0x0002u;
+
+// Button kinds (the low four bits of a button's style).
+inline constexpr std::uint32_t kBsCheckBox = 0x2u;
+inline constexpr std::uint32_t kBsAutoCheckBox = 0x3u;
+
+// Dialog results.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// System metrics.
+inline constexpr int kSmCxScreen = 0;
+inline constexpr int kSmCyScreen = 1;
+inline constexpr int kSmCxIcon = 11;
+inline constexpr int kSmCyIcon = 12;
+inline constexpr int kSmCxSmIcon = 49;
+inline constexpr int kSmCySmIcon = 50;
+inline constexpr int kIconSize = 32;
+inline constexpr int kSmallIconSize = 16;
+
+}  // namespace radixel::platform::qt::msg
