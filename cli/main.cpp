@@ -44,8 +44,9 @@ int Print(const std::string& text, int status) {
 int ConvertOnce(int mode, std::string_view input) {
   ConverterSession session;
   const Boxes& boxes = session.Press(mode, input);
+  const int status = Print(boxes.output + "\n", boxes.errors.empty() ? 0 : 1);
   if (!boxes.errors.empty()) WriteAll(kStderrFd, boxes.errors + "\n");
-  return Print(boxes.output + "\n", boxes.errors.empty() ? 0 : 1);
+  return status;
 }
 
 int RunOption(std::string_view option) {

@@ -3,6 +3,9 @@
 // lines and arbitrary bytes.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <random>
 
 #include "cli_process.h"
@@ -188,6 +191,24 @@ TEST(BatchTest, MegabyteOfNonAsciiComesBackUnchangedInBothBoxes) {
   ASSERT_FALSE(run.timedOut);
   EXPECT_TRUE(run.out == typed + "\t" + typed + "\tNumber entered larger than 8 digits.\n");
   EXPECT_EQ(run.status, 0);
+}
+
+TEST(BatchTest, FailedOutputIsNotReportedAsSuccess) {
+  // Standard output on a full disk: a run that could not deliver its output
+  // must not exit with 0. A batch with nothing to write has nothing to lose.
+  struct Case {
+    const char* shell;  // what runs, with radixel-cli as $0
+    int status;
+  };
+  for (const Case& c : {Case{"\"$0\" hex2dec 1", 2},
+                        Case{"printf \"hex2dec\\t1\\n\" | \"$0\" --batch", 2},
+                        Case{"\"$0\" --batch < /dev/null", 0}}) {
+    const std::string command = std::string("sh -c '") + c.shell +
+                                " > /dev/full 2> /dev/null' '" + RADIXEL_CLI_PATH + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << c.shell;
+    EXPECT_EQ(WEXITSTATUS(status), c.status) << c.shell;
+  }
 }
 
 }  // namespace
