@@ -1,13 +1,122 @@
+// CString: upper-casing touches a to z only, whatever the byte; reversing
+// keeps well-formed UTF-8 characters whole and every other byte as it is.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/cstring.h"
+#include "res/resource_ids.h"
 
 namespace {
 
-TEST(CStringTest, ReverseKeepsUtf8Whole) {
-  CString s("a\xC3\xA9z");
+using namespace std::string_literals;
+
+struct TextCase {
+  const char* name;
+  std::string text;
+  std::string expected;
+};
+
+std::string CaseName(const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; }
+
+class MakeUpperTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(MakeUpperTest, UpperCasesAToZOnly) {
+  CString s(GetParam().text);
+  s.MakeUpper();
+  EXPECT_EQ(s.str(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, MakeUpperTest,
+    ::testing::Values(
+        TextCase{"AToZ", "abcdefghijklmnopqrstuvwxyz", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+        TextCase{"CapitalsAndDigitsStay", "AZ09.", "AZ09."},
+        TextCase{"NeighboursOfTheLettersStay", "`{@[", "`{@["},
+        TextCase{"LatinOneLettersStay", "\xE0\xE9\xFF\xB5", "\xE0\xE9\xFF\xB5"},
+        TextCase{"Utf8LettersStay", "\u00E9\u00FF\u0101x", "\u00E9\u00FF\u0101X"},
+        TextCase{"EmbeddedNulStays", "a\0b"s, "A\0B"s},
+        TextCase{"Empty", "", ""}),
+    CaseName);
+
+class MakeReverseTest : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(MakeReverseTest, ReversesCharacters) {
+  CString s(GetParam().text);
   s.MakeReverse();
-  EXPECT_EQ(s, "z\xC3\xA9" "a");
+  EXPECT_EQ(s.str(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ascii, MakeReverseTest,
+    ::testing::Values(TextCase{"Empty", "", ""}, TextCase{"OneCharacter", "a", "a"},
+                      TextCase{"Several", "abc1", "1cba"},
+                      TextCase{"EmbeddedNul", "1\0" "2"s, "2\0" "1"s}),
+    CaseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Utf8, MakeReverseTest,
+    ::testing::Values(
+        TextCase{"TwoByteCharacter", "a\u00E9z", "z\u00E9" "a"},
+        TextCase{"ThreeByteCharacters", "\u4E2D\u6587" "1", "1\u6587\u4E2D"},
+        TextCase{"FourByteCharacter", "1\U0001F600" "0", "0\U0001F600" "1"},
+        TextCase{"AdjacentMixedLengths", "\u00E9\u4E2D\U0001F600", "\U0001F600\u4E2D\u00E9"}),
+    CaseName);
+
+// Bytes that start no well-formed sequence are reversed one by one.
+INSTANTIATE_TEST_SUITE_P(
+    InvalidUtf8, MakeReverseTest,
+    ::testing::Values(
+        TextCase{"StrayContinuation", "a\x80z", "z\x80" "a"},
+        TextCase{"LeadByteAtTheEnd", "a\xC3", "\xC3" "a"},
+        TextCase{"TruncatedThreeByteSequence", "\xE4\xB8" "a", "a\xB8\xE4"},
+        TextCase{"LeadFollowedByAscii", "\xC3" "a", "a\xC3"},
+        TextCase{"LatinOneBytes", "\xE9\xE0", "\xE0\xE9"},
+        TextCase{"NotALeadByte", "\xC0\x80", "\x80\xC0"},
+        TextCase{"BeyondFourBytes", "\xF8\x80\x80\x80", "\x80\x80\x80\xF8"},
+        TextCase{"ValidAfterTruncated", "\xE4\xB8\u00E9", "\u00E9\xB8\xE4"}),
+    CaseName);
+
+TEST(MakeReverseTwiceTest, GivesBackWellFormedText) {
+  const std::string text = "1\u00E9\u4E2D\U0001F600 x\0y"s;
+  CString s(text);
+  s.MakeReverse();
+  s.MakeReverse();
+  EXPECT_EQ(s.str(), text);
+}
+
+TEST(CStringTest, CharactersByIndex) {
+  CString s("00000000");
+  s.SetAt(0, '1');
+  s.SetAt(7, '1');
+  EXPECT_EQ(s, "10000001");
+  EXPECT_EQ(s.GetAt(0), '1');
+  EXPECT_EQ(s.GetLength(), 8);
+}
+
+TEST(CStringTest, AssignmentCopies) {
+  CString a("ff");
+  CString b = a;
+  a.MakeUpper();
+  EXPECT_EQ(b, "ff");
+  EXPECT_EQ(a, "FF");
+}
+
+TEST(CStringTest, LengthCountsBytesPastAnEmbeddedNul) {
+  EXPECT_EQ(CString("1\0" "2"s).GetLength(), 3);
+  EXPECT_EQ(CString(static_cast<const char*>(nullptr)).GetLength(), 0);
+}
+
+TEST(CStringTest, LoadStringFillsFromTheStringTable) {
+  CString s("old");
+  EXPECT_TRUE(s.LoadString(IDS_ABOUTBOX));
+  EXPECT_EQ(s, "&About Radixel...");
+}
+
+TEST(CStringTest, LoadStringOfMissingStringLeavesItEmpty) {
+  CString s("old");
+  EXPECT_FALSE(s.LoadString(9999));
+  EXPECT_TRUE(s.IsEmpty());
 }
 
 }  // namespace

@@ -6,9 +6,30 @@
 
 namespace radixel::testing {
 
+void PrintEscaped(std::string_view text, std::ostream* os) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  *os << '"';
+  for (const char ch : text) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (byte < 0x20 || byte >= 0x7F) {
+      *os << "\\x" << kHex[byte >> 4] << kHex[byte & 0xF];
+    } else if (ch == '"' || ch == '\\') {
+      *os << '\\' << ch;
+    } else {
+      *os << ch;
+    }
+  }
+  *os << '"';
+}
+
 void PrintTo(const Boxes& boxes, std::ostream* os) {
-  *os << "{input \"" << boxes.input << "\", output \"" << boxes.output << "\", errors \""
-      << boxes.errors << "\"}";
+  *os << "{input ";
+  PrintEscaped(boxes.input, os);
+  *os << ", output ";
+  PrintEscaped(boxes.output, os);
+  *os << ", errors ";
+  PrintEscaped(boxes.errors, os);
+  *os << "}";
 }
 
 HeadlessWindowTest::HeadlessWindowTest() : form_(IDD_CONVERTER_DIALOG) {
@@ -22,17 +43,31 @@ HeadlessWindowTest::~HeadlessWindowTest() {
 }
 
 Boxes HeadlessWindowTest::Press(int mode, std::string_view input) {
-  ws_.Type(IDC_INPUT, input);
-  ws_.Click(IDC_HEX_TO_DEC + mode);
-  ws_.Click(IDOK);
+  Type(IDC_INPUT, input);
+  Choose(mode);
+  PressOk();
   return Read();
 }
+
+void HeadlessWindowTest::Type(int id, std::string_view text) { ws_.Type(id, text); }
+
+void HeadlessWindowTest::Choose(int mode) { ws_.Click(IDC_HEX_TO_DEC + mode); }
+
+void HeadlessWindowTest::PressOk() { ws_.Click(IDOK); }
 
 Boxes HeadlessWindowTest::Read() const {
   HWND h = form_.m_hWnd;
   auto& ws = const_cast<platform::HeadlessWindowSystem&>(ws_);
   return {ws.GetItemText(h, IDC_INPUT), ws.GetItemText(h, IDC_OUTPUT),
           ws.GetItemText(h, IDC_ERRORS)};
+}
+
+int HeadlessWindowTest::CheckedMode() const {
+  auto& ws = const_cast<platform::HeadlessWindowSystem&>(ws_);
+  for (int mode = MODE_HEX_TO_DEC; mode <= MODE_BIN_TO_DEC; ++mode) {
+    if (ws.IsItemChecked(form_.m_hWnd, IDC_HEX_TO_DEC + mode)) return mode;
+  }
+  return -1;
 }
 
 }  // namespace radixel::testing

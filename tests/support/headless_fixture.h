@@ -1,9 +1,14 @@
 // A person at the main window, on the headless window system: types into
-// the input box, picks a conversion, presses OK and reads the three boxes.
+// the boxes, picks a conversion, presses OK and reads the three boxes.
+//
+// The window is the engine's own dialog (CConversionForm on template 102),
+// created without any radio button checked, so a test can also press OK
+// before a conversion has been chosen.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -21,6 +26,10 @@ struct Boxes {
 };
 void PrintTo(const Boxes& boxes, std::ostream* os);
 
+// Writes `text` quoted, with control characters and bytes above 127 as
+// \xNN escapes, so a failure shows exactly which bytes a box held.
+void PrintEscaped(std::string_view text, std::ostream* os);
+
 class HeadlessWindowTest : public ::testing::Test {
  protected:
   HeadlessWindowTest();
@@ -28,7 +37,15 @@ class HeadlessWindowTest : public ::testing::Test {
 
   // Types `input`, picks `mode` (a ConversionMode), presses OK; returns the boxes.
   Boxes Press(int mode, std::string_view input);
+  // Replaces the text of any box (input, output or error box), as typing does.
+  void Type(int id, std::string_view text);
+  // Clicks the radio button of `mode`.
+  void Choose(int mode);
+  // Presses OK alone.
+  void PressOk();
   Boxes Read() const;
+  // The mode whose radio button is checked, or -1 when none is.
+  int CheckedMode() const;
 
   platform::HeadlessWindowSystem ws_;
   CConversionForm form_;
