@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <limits>
 
 #include "platform/qt/ico_image.h"
@@ -119,19 +121,24 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogWindow* owner, Me
   setSizeGripEnabled(false);
 
   setFont(DialogFont(dialog));
-  units_ = BaseUnitsOf(font());
-  const QRect clientRect = DialogToPixels(units_, 0, 0, dialog.cx, dialog.cy);
-
-  BuildMenuBar(clientRect.width());
-  const int menuHeight = menuBar_ ? menuBar_->height() : 0;
+  const BaseUnits fontUnits = BaseUnitsOf(font());
+  units_ = fontUnits;
+  BuildMenuBar();
   client_ = new ClientArea(this);
-  client_->setGeometry(0, menuHeight, clientRect.width(), clientRect.height());
   BuildControls();
   NameEditBoxesByTheirLabels();
-
-  const QSize size(clientRect.width(), menuHeight + clientRect.height());
-  setFixedSize(size);
-  PlaceOnScreen(size);
+  ApplyGeometry();
+  // Where the font's proportions leave a caption too little room, the
+  // window grows rather than clip it: wider first, then taller.
+  while (!TextFits() && units_.x < 2 * fontUnits.x) {
+    ++units_.x;
+    ApplyGeometry();
+  }
+  while (!TextFits() && units_.y < 2 * fontUnits.y) {
+    ++units_.y;
+    ApplyGeometry();
+  }
+  PlaceOnScreen(size());
 
   if (dialog.style & kSysMenu) {
     ResetSystemMenu();
@@ -148,7 +155,7 @@ QWidget* DialogWindow::Client() const { return client_; }
 
 // --- Building the window -----------------------------------------------------
 
-void DialogWindow::BuildMenuBar(int clientWidth) {
+void DialogWindow::BuildMenuBar() {
   const MenuTemplate* menu = FindMenu(template_.menuId);
   if (menu == nullptr) return;
   menuBar_ = new QMenuBar(this);
@@ -161,7 +168,48 @@ void DialogWindow::BuildMenuBar(int clientWidth) {
     const int id = static_cast<int>(item.command);
     connect(action, &QAction::triggered, this, [this, id] { SendCommand(id, 0); });
   }
-  menuBar_->setGeometry(0, 0, clientWidth, menuBar_->heightForWidth(clientWidth));
+}
+
+QRect DialogWindow::ControlRect(const ControlTemplate& c) const {
+  QRect rect = DialogToPixels(units_, c.x, c.y, c.cx, c.cy);
+  // An icon control takes the icon's own size, as on Windows.
+  if (c.cls == ControlClass::kStatic && StaticKind(c) == kSsIcon) rect.setSize(QSize(msg::kIconSize, msg::kIconSize));
+  return rect;
+}
+
+void DialogWindow::ApplyGeometry() {
+  const QRect clientRect = DialogToPixels(units_, 0, 0, template_.cx, template_.cy);
+  int menuHeight = 0;
+  if (menuBar_) {
+    menuHeight = menuBar_->heightForWidth(clientRect.width());
+    menuBar_->setGeometry(0, 0, clientRect.width(), menuHeight);
+  }
+  client_->setGeometry(0, menuHeight, clientRect.width(), clientRect.height());
+  for (const auto& [c, widget] : controls_) widget->setGeometry(ControlRect(*c));
+  setFixedSize(clientRect.width(), menuHeight + clientRect.height());
+}
+
+bool DialogWindow::TextFits() const {
+  for (const auto& [c, widget] : controls_) {
+    const QFontMetrics metrics(widget->font());
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      if (!label->text().isEmpty() && label->heightForWidth(label->width()) > label->height()) return false;
+    } else if (qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget)) {
+      const bool radio = qobject_cast<QRadioButton*>(widget) != nullptr;
+      const int indicator =
+          widget->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth,
+                                       nullptr, widget) +
+          widget->style()->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing,
+                                       nullptr, widget);
+      const QString text = static_cast<QAbstractButton*>(widget)->text();
+      if (indicator + metrics.horizontalAdvance(text) > widget->width()) return false;
+    } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+      if (metrics.horizontalAdvance(push->text()) + 4 > push->width()) return false;
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+      if (metrics.horizontalAdvance(frame->title()) > frame->width()) return false;
+    }
+  }
+  return true;
 }
 
 void DialogWindow::BuildControls() {
@@ -190,7 +238,6 @@ void DialogWindow::BuildControls() {
 QWidget* DialogWindow::BuildControl(const ControlTemplate& c) {
   const QString text = FromBytes(c.text);
   const bool tabStop = (c.style & kTabStop) != 0;
-  QRect rect = DialogToPixels(units_, c.x, c.y, c.cx, c.cy);
   QWidget* widget = nullptr;
 
   switch (c.cls) {
@@ -240,9 +287,7 @@ QWidget* DialogWindow::BuildControl(const ControlTemplate& c) {
       label->setFocusPolicy(Qt::NoFocus);
       label->setTextFormat(Qt::PlainText);
       if (StaticKind(c) == kSsIcon) {
-        // An icon control takes the icon's own size, as on Windows.
         label->setPixmap(QPixmap::fromImage(ResourceIconImage(c.iconId, msg::kIconSize)));
-        rect.setSize(QSize(msg::kIconSize, msg::kIconSize));
       } else {
         label->setText((c.style & kSsNoPrefix) ? text : WithoutMnemonics(text));
         label->setWordWrap(true);
@@ -260,7 +305,6 @@ QWidget* DialogWindow::BuildControl(const ControlTemplate& c) {
       break;
     }
   }
-  widget->setGeometry(rect);
   if (c.style & msg::kWsDisabled) widget->setEnabled(false);
   if (!(c.style & kVisible)) widget->hide();
   return widget;

@@ -50,6 +50,8 @@ class DialogWindow final : public QDialog {
   // Called when the owner goes first.
   void ForgetOwner() { owner_ = nullptr; }
   MessageSink& Sink() { return sink_; }
+  // The window's base units: the font's, or larger where the font's
+  // proportions would clip a caption.
   BaseUnits Units() const { return units_; }
 
   // --- Parts of the window --------------------------------------------------
@@ -108,11 +110,18 @@ class DialogWindow final : public QDialog {
   void reject() override;
 
  private:
-  void BuildMenuBar(int clientWidth);
+  void BuildMenuBar();
   void BuildControls();
   QWidget* BuildControl(const ControlTemplate& control);
   void NameEditBoxesByTheirLabels();
   void PlaceOnScreen(const QSize& size);
+  // The control's rectangle in pixels at the window's base units.
+  QRect ControlRect(const ControlTemplate& control) const;
+  // Places the menu bar, the client area and the controls at the window's
+  // base units, and fixes the window's size.
+  void ApplyGeometry();
+  // Whether every caption shows whole at the current geometry.
+  bool TextFits() const;
   void RadioChecked(QAbstractButton* button);
   const ControlTemplate* TemplateOf(const QWidget* control) const;
 
