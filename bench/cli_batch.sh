@@ -15,8 +15,8 @@ lines=${2:-1000000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Two typical rows per mode plus a malformed-free mix of messages; the
-# file repeats them to the wanted length.
+# Two rows per mode, one clean and one that draws a message; the file
+# repeats them to the wanted length.
 make_input() {
   local count=$1 out=$2
   awk -v n="$count" 'BEGIN {
@@ -38,7 +38,7 @@ measure() {
     start=$(date +%s.%N)
     "$cli" --batch < "$input" > "$work/out"
     end=$(date +%s.%N)
-    echo "$(echo "$end - $start" | bc) -"
+    awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f -\n", b - a }'
   fi
 }
 

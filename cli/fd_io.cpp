@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <io.h>
 #else
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -35,6 +36,20 @@ long ReadSome(int fd, char* buffer, std::size_t size) {
 #endif
     if (n >= 0 || errno != EINTR) return n;
   }
+}
+
+bool InputWaiting(int fd) {
+#ifdef _WIN32
+  (void)fd;
+  return false;
+#else
+  pollfd p{fd, POLLIN, 0};
+  int ready;
+  do {
+    ready = ::poll(&p, 1, 0);
+  } while (ready < 0 && errno == EINTR);
+  return ready > 0;
+#endif
 }
 
 bool WriteAll(int fd, std::string_view bytes) {

@@ -24,6 +24,11 @@ void UseBinaryStandardStreams();
 // Interrupted calls are retried.
 long ReadSome(int fd, char* buffer, std::size_t size);
 
+// Whether a read of `fd` would return at once (data or end of input are
+// there). Where that cannot be told, says no, so callers act as if a read
+// could wait.
+bool InputWaiting(int fd);
+
 // Writes every byte of `bytes`, retrying short and interrupted writes.
 // Returns false on failure (errno set).
 bool WriteAll(int fd, std::string_view bytes);

@@ -12,8 +12,8 @@ namespace {
 constexpr std::size_t kReadSize = 64 * 1024;
 }  // namespace
 
-LineReader::LineReader(int fd, std::function<void()> beforeRead)
-    : fd_(fd), beforeRead_(std::move(beforeRead)), buffer_(kReadSize) {}
+LineReader::LineReader(int fd, std::function<void()> beforeWait)
+    : fd_(fd), beforeWait_(std::move(beforeWait)), buffer_(kReadSize) {}
 
 bool LineReader::Next(std::string_view& line) {
   for (;;) {
@@ -45,7 +45,7 @@ void LineReader::Fill() {
     begin_ = 0;
   }
   if (buffer_.size() - end_ < kReadSize / 2) buffer_.resize(buffer_.size() * 2);
-  if (beforeRead_) beforeRead_();
+  if (beforeWait_ && !InputWaiting(fd_)) beforeWait_();
   const long n = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
   if (n > 0) {
     end_ += static_cast<std::size_t>(n);

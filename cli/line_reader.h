@@ -5,9 +5,11 @@
 // any length: the buffer grows to the longest line and is then reused, and
 // each byte is looked at once, however many reads a line takes.
 //
-// Before every read, which may block, the reader runs a hook; the batch
-// uses it to flush its output, so that a program feeding lines through a
-// pipe gets each answer before it sends the next line.
+// Before a read that could wait for input, the reader runs a hook; the
+// batch uses it to flush its output, so that a program feeding lines
+// through a pipe gets each answer before it sends the next line, while
+// input that is already there (a file, a fast producer) is read on without
+// a write in between.
 #pragma once
 
 #include <cstddef>
@@ -19,7 +21,7 @@ namespace radixel::cli {
 
 class LineReader {
  public:
-  LineReader(int fd, std::function<void()> beforeRead);
+  LineReader(int fd, std::function<void()> beforeWait);
 
   // The next line, valid until the next call; false at end of input or
   // after a failed read (see ReadError).
@@ -33,7 +35,7 @@ class LineReader {
   void Fill();
 
   int fd_;
-  std::function<void()> beforeRead_;
+  std::function<void()> beforeWait_;
   std::vector<char> buffer_;
   std::size_t begin_ = 0;    // first byte not yet handed out
   std::size_t scanned_ = 0;  // bytes from begin_ up to here hold no '\n'

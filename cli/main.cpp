@@ -51,14 +51,14 @@ int ConvertOnce(int mode, std::string_view input) {
 
 int RunOption(std::string_view option) {
   if (option == "--batch") return RunBatch(kStdinFd, kStdoutFd, kStderrFd);
-  if (option == "--help" || option == "-h") return Print(UsageText(), 0);
+  if (option == "--help") return Print(UsageText(), 0);
   if (option == "--version") return Print(VersionText() + "\n", 0);
   if (option.starts_with("-")) return UsageError("unknown option \"" + std::string(option) + "\"");
   return UsageError("INPUT is missing after MODE \"" + std::string(option) + "\"");
 }
 
 bool IsOption(std::string_view word) {
-  return word == "--batch" || word == "--help" || word == "-h" || word == "--version";
+  return word == "--batch" || word == "--help" || word == "--version";
 }
 
 }  // namespace
