@@ -6,9 +6,9 @@ set -euo pipefail
 
 declare -A groups=(
   [core]="cmake make g++ libgtest-dev googletest libbenchmark-dev"
-  [qt]="qt6-base-dev"
+  [qt]="qt6-base-dev libx11-dev"
   [fuzz]="clang libclang-rt-14-dev"
-  [screenshots]="xvfb xauth x11-utils imagemagick"
+  [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
   [win32]="g++-mingw-w64-i686 wine wine32:i386"
 )
 
