@@ -23,7 +23,7 @@ numberfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" 2>/dev/null &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$numberfile"' EXIT
-for ((i = 0; i < 100 && ! -s $numberfile; i++)); do sleep 0.05; done
+for _ in {1..100}; do [[ -s $numberfile ]] && break; sleep 0.05; done
 display=$(cat "$numberfile")
 [[ -n $display ]] || { echo "run_startup: Xvfb did not start" >&2; exit 2; }
 export DISPLAY=:$display
