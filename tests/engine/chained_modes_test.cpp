@@ -40,6 +40,8 @@ const auto kBinToHex = ForMode(MODE_BIN_TO_HEX, {
     {"EmptyReadsAsZero", "", {"", "0", ""}},
     {"NineDigits", "111111111", {"111111111", "1FF", kTooLong}},
     {"ThirtyTwoOnesAreWrittenExactly", Repeat("1", 32), {Repeat("1", 32), "FFFFFFFF", kTooLong}},
+    {"ThirtyNineOnesAreWrittenExactly", Repeat("1", 39),
+     {Repeat("1", 39), "7FFFFFFFFF", kTooLong}},
 });
 RADIXEL_PRESS_TABLE(BinToHex, kBinToHex);
 
