@@ -61,7 +61,16 @@ void QtDriver::Type(int id, std::string_view text) {
   if (text.empty()) {
     QTest::keyClick(edit, Qt::Key_Delete);
   } else {
-    QTest::keyClicks(edit, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // One key press a character; QTest names keys for ASCII only, so other
+    // characters come as key events that carry just their text.
+    const QString typed = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (const QChar ch : typed) {
+      if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F) {
+        QTest::keyClick(edit, static_cast<char>(ch.unicode()));
+      } else {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+      }
+    }
   }
 }
 

@@ -91,6 +91,15 @@ TEST_F(WindowTest, TheProgramsOwnCheckMarksSendNoNotification) {
   EXPECT_EQ(person_.dialog().m_nMode, -1);
 }
 
+TEST_F(WindowTest, TypedTextReachesTheProgramAsUtf8AndOtherLettersStayAsTyped) {
+  person_.Type(IDC_INPUT, "\xC3\xA9t\xC3\xA9");  // "été"
+  EXPECT_EQ(person_.dialog().UpdateData(TRUE), TRUE);
+  EXPECT_EQ(std::string(person_.dialog().m_strInput.view()), "\xC3\xA9t\xC3\xA9");
+  person_.Click(IDOK);
+  EXPECT_EQ(person_.Text(IDC_INPUT), "\xC3\xA9T\xC3\xA9") << "only a to z are upper-cased";
+  EXPECT_EQ(person_.Text(IDC_ERRORS), "Your entered an illegal char.");
+}
+
 TEST_F(WindowTest, SystemMenuHoldsTheStandardItemsThenTheAboutEntry) {
   const std::vector<MenuLine> expected = {
       {0xF120, "&Restore"}, {0xF010, "&Move"}, {0xF000, "&Size"}, {0xF020, "Mi&nimize"},
