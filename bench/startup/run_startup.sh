@@ -48,14 +48,16 @@ median() {  # median of column $2 (map_ms or vmhwm_kb) for program $1
 }
 map_app=$(median radixel map_ms);  map_floor=$(median floor map_ms)
 mem_app=$(median radixel vmhwm_kb); mem_floor=$(median floor vmhwm_kb)
+cpu_app=$(median radixel cpu_ms);  cpu_floor=$(median floor cpu_ms)
 rm -f "$results"
 
-awk -v ma="$map_app" -v mf="$map_floor" -v ra="$mem_app" -v rf="$mem_floor" -v n="$runs" 'BEGIN {
+awk -v ma="$map_app" -v mf="$map_floor" -v ra="$mem_app" -v rf="$mem_floor" \
+    -v ca="$cpu_app" -v cf="$cpu_floor" -v n="$runs" 'BEGIN {
   printf "start-up to the mapped window, median of %d runs each (Xvfb)\n", n
-  printf "  %-8s %9s %14s\n", "", "time", "peak memory"
-  printf "  %-8s %6.1f ms %11d kB\n", "radixel", ma, ra
-  printf "  %-8s %6.1f ms %11d kB\n", "floor", mf, rf
-  printf "  %-8s %7.2f x %13.2f x\n", "ratio", ma / mf, ra / rf
+  printf "  %-8s %9s %14s %12s\n", "", "time", "peak memory", "CPU time"
+  printf "  %-8s %6.1f ms %11d kB %9.1f ms\n", "radixel", ma, ra, ca
+  printf "  %-8s %6.1f ms %11d kB %9.1f ms\n", "floor", mf, rf, cf
+  printf "  %-8s %7.2f x %13.2f x %10.2f x\n", "ratio", ma / mf, ra / rf, ca / cf
   ok = (ma <= 1.2 * mf) && (ma < 100) && (ra <= 1.15 * rf)
   print ok ? "targets met (time <= 1.2 x floor and < 100 ms, memory <= 1.15 x floor)" \
            : "TARGET MISSED (time <= 1.2 x floor and < 100 ms, memory <= 1.15 x floor)"
