@@ -21,7 +21,7 @@ constexpr std::uint32_t kBoxStyle = kDsModalFrame | kDs3dLook | kDsCenter | kPop
 constexpr const char* kFont = "MS Sans Serif";
 
 // The maker's words.
-constexpr const char* kMakerLine = "Copyright (C) 2026 The Radixel developers";
+constexpr const char* kMakerLine = "(C) 2026 The Radixel developers";
 
 // --- Main dialog -------------------------------------------------------------
 constexpr ControlTemplate kConverterControls[] = {
