@@ -21,11 +21,17 @@ asan:
 	cmake --build --preset asan
 	ctest --preset asan
 
+fuzz:
+	tools/install-deps.sh core fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target fuzz_smoke
+
 bench:
 	tools/install-deps.sh core qt
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bin/radixel_bench
+	bench/cli_batch.sh build/release/bin/radixel-cli
 
 clean:
 	rm -rf build
