@@ -7,14 +7,14 @@
 
 #include <string>
 
-#include "allocation_count.h"
+#include "tests/support/allocation_count.h"
 #include "engine/conversion_form.h"
 #include "platform/headless/headless_window_system.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-using radixel::bench::AllocationCount;
+using radixel::testing::AllocationCount;
 
 // The engine's dialog, counting the allocations its data exchange makes.
 class MeasuredForm : public CConversionForm {

@@ -91,11 +91,12 @@ void CConversionForm::DecimalToBinary() {
     if (!m_bOutOfRange) {
       while (m_nValue > 0) {
         m_dExponent = 0.0;
+        // Powers of two are built with ldexp: exact, like pow, and cheaper.
         do {
-          m_dResult = std::pow(2.0, m_dExponent);
+          m_dResult = std::ldexp(1.0, static_cast<int>(m_dExponent));
           m_dExponent = m_dExponent + 1.0;
         } while (static_cast<double>(m_nValue) >= m_dResult);
-        m_dResult = std::pow(2.0, m_dExponent - 2.0);
+        m_dResult = std::ldexp(1.0, static_cast<int>(m_dExponent - 2.0));
         m_strOutput.SetAt(TruncateToInt(8.0 - (m_dExponent - 1.0)), '1');
         m_nValue = TruncateToInt(static_cast<double>(m_nValue) - m_dResult);
       }

@@ -1,7 +1,7 @@
 // The conversion operations make no heap allocation of their own: once a
 // window has shown a press's texts, repeating that press allocates nothing
 // outside the data exchange (which copies the boxes' texts in and out).
-// This executable replaces the global operator new to count allocations.
+// The executable links the counting operator new.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,21 +13,8 @@
 #include "engine/conversion_form.h"
 #include "platform/headless/headless_window_system.h"
 #include "res/resource_ids.h"
+#include "tests/support/allocation_count.h"
 
-namespace {
-std::uint64_t g_allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -39,9 +26,9 @@ class MeasuredForm : public CConversionForm {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override {
-    const std::uint64_t before = g_allocations;
+    const std::uint64_t before = radixel::testing::AllocationCount();
     CConversionForm::DoDataExchange(pDX);
-    exchangeAllocations += g_allocations - before;
+    exchangeAllocations += radixel::testing::AllocationCount() - before;
   }
 };
 
@@ -71,9 +58,9 @@ class ConversionAllocationTest : public ::testing::TestWithParam<PressCase> {
     ws_.Type(IDC_INPUT, GetParam().input);
     ws_.Click(IDC_HEX_TO_DEC + GetParam().mode);
     form_.exchangeAllocations = 0;
-    const std::uint64_t before = g_allocations;
+    const std::uint64_t before = radixel::testing::AllocationCount();
     ws_.Click(IDOK);
-    return g_allocations - before - form_.exchangeAllocations;
+    return radixel::testing::AllocationCount() - before - form_.exchangeAllocations;
   }
 
   radixel::platform::HeadlessWindowSystem ws_;

@@ -4,10 +4,10 @@
 #include <new>
 
 namespace {
-std::uint64_t g_allocations = 0;  // one thread: the benchmark's
+std::uint64_t g_allocations = 0;  // one thread: the benchmark's or the test's
 }  // namespace
 
-std::uint64_t radixel::bench::AllocationCount() { return g_allocations; }
+std::uint64_t radixel::testing::AllocationCount() { return g_allocations; }
 
 void* operator new(std::size_t size) {
   ++g_allocations;
