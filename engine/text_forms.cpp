@@ -6,6 +6,16 @@
 #include <cstring>
 #include <limits>
 
+// The Windows build reads and writes floating digits through mingw-w64's C
+// runtime (exact, and the program never leaves the "C" locale): libstdc++'s
+// floating-point <charconv> alone would double the size of the program.
+#if defined(_WIN32)
+#define RADIXEL_FLOAT_TEXT_FROM_CRT 1
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#endif
+
 namespace radixel::engine {
 
 namespace {
@@ -27,13 +37,17 @@ void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
 
   // 17 significant digits, correctly rounded: d.dddddddddddddddde±XX
   char sci[40];
-  const auto written = std::to_chars(sci, sci + sizeof sci, value,
-                                     std::chars_format::scientific, kExact - 1);
+#ifdef RADIXEL_FLOAT_TEXT_FROM_CRT
+  const char* const end = sci + std::snprintf(sci, sizeof sci, "%.16e", value);
+#else
+  const char* const end =
+      std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, kExact - 1).ptr;
+#endif
   char digits[kExact];
   digits[0] = sci[0];
   std::memcpy(digits + 1, sci + 2, kExact - 1);
   int exponent = 0;
-  std::from_chars(sci + kExact + 2 + (sci[kExact + 2] == '+' ? 1 : 0), written.ptr, exponent);
+  std::from_chars(sci + kExact + 2 + (sci[kExact + 2] == '+' ? 1 : 0), end, exponent);
 
   // Round the 17 digits half up to 12, carrying into the exponent.
   if (digits[kSignificant] >= '5') {
@@ -87,6 +101,23 @@ int TruncateToInt(double value) {
 }
 
 double ReadLeadingDecimal(std::string_view text) {
+#ifdef RADIXEL_FLOAT_TEXT_FROM_CRT
+  // The same number as below: an optional '-', digits, '.', digits; strtod
+  // gives +inf where it is too large and 0 where it underflows.
+  std::size_t end = text.starts_with('-') ? 1 : 0;
+  bool anyDigit = false;
+  for (bool point = false; end < text.size(); ++end) {
+    if (text[end] >= '0' && text[end] <= '9') {
+      anyDigit = true;
+    } else if (text[end] == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (!anyDigit) return 0.0;
+  return std::strtod(std::string(text.substr(0, end)).c_str(), nullptr);
+#else
   double value = 0.0;
   const auto [end, ec] =
       std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
@@ -97,6 +128,7 @@ double ReadLeadingDecimal(std::string_view text) {
     return whole ? std::numeric_limits<double>::infinity() : 0.0;
   }
   return ec == std::errc() ? value : 0.0;
+#endif
 }
 
 bool ReadWholePart(std::string_view text, std::uint64_t& value) {

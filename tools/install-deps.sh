@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
-#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [screenshots]
+#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -9,7 +9,8 @@ declare -A groups=(
   [qt]="qt6-base-dev libx11-dev"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
-  [win32]="g++-mingw-w64-i686 wine wine32:i386"
+  [win32]="g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth icoutils imagemagick"
+  [win32-emulation]="qemu-user-static"
 )
 
 wanted=()

@@ -1,0 +1,134 @@
+// Writes the program's resource script (.rc) from the resource tables in
+// res/, so that the Windows executable carries the very templates, menu,
+// strings and version record every other window system builds from.
+//
+//   radixel_rc_writer OUTPUT.rc ICON.ico
+//
+// Runs on the build machine; the script goes to the cross resource compiler.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "platform/resources.h"
+
+namespace {
+
+using namespace radixel::platform;
+
+// A string literal in resource-script syntax.
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char ch : text) {
+    switch (ch) {
+      case '"': out += "\"\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(ch) < 0x20) {
+          char octal[8];
+          std::snprintf(octal, sizeof octal, "\\%03o", static_cast<unsigned char>(ch));
+          out += octal;
+        } else {
+          out += ch;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string Hex(std::uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(value));
+  return text;
+}
+
+const char* ClassName(ControlClass cls) {
+  switch (cls) {
+    case ControlClass::kButton: return "Button";
+    case ControlClass::kEdit: return "Edit";
+    case ControlClass::kStatic: return "Static";
+  }
+  return "Static";
+}
+
+void WriteDialog(std::ostream& rc, const DialogTemplate& d) {
+  rc << d.id << " DIALOG " << d.x << ", " << d.y << ", " << d.cx << ", " << d.cy << "\n"
+     << "STYLE " << Hex(d.style | style::kDsSetFont) << "\n";
+  if (d.exStyle != 0) rc << "EXSTYLE " << Hex(d.exStyle) << "\n";
+  rc << "CAPTION " << Quoted(d.caption) << "\n";
+  if (d.menuId != 0) rc << "MENU " << d.menuId << "\n";
+  rc << "FONT " << d.fontPointSize << ", " << Quoted(d.fontName) << "\n"
+     << "BEGIN\n";
+  for (const ControlTemplate& c : d.controls) {
+    // An icon label names its icon resource by number in place of a text.
+    const bool iconLabel =
+        c.cls == ControlClass::kStatic && (c.style & style::kSsTypeMask) == style::kSsIcon;
+    rc << "  CONTROL " << (iconLabel ? std::to_string(c.iconId) : Quoted(c.text)) << ", "
+       << c.id << ", " << Quoted(ClassName(c.cls)) << ", " << Hex(c.style) << ", " << c.x
+       << ", " << c.y << ", " << c.cx << ", " << c.cy << "\n";
+  }
+  rc << "END\n\n";
+}
+
+void WriteMenu(std::ostream& rc, const MenuTemplate& m) {
+  rc << m.id << " MENU\nBEGIN\n";
+  for (const MenuItemTemplate& item : m.items) {
+    rc << "  MENUITEM " << Quoted(item.text) << ", " << item.command << "\n";
+  }
+  rc << "END\n\n";
+}
+
+std::string VersionNumbers(const std::uint16_t (&v)[4]) {
+  std::ostringstream out;
+  out << v[0] << ", " << v[1] << ", " << v[2] << ", " << v[3];
+  return out.str();
+}
+
+void WriteVersion(std::ostream& rc, const VersionResource& v) {
+  rc << "1 VERSIONINFO\n"
+     << "FILEVERSION " << VersionNumbers(v.fileVersion) << "\n"
+     << "PRODUCTVERSION " << VersionNumbers(v.productVersion) << "\n"
+     << "FILEFLAGSMASK 0x3F\nFILEFLAGS 0x0\n"
+     << "FILEOS " << Hex(v.fileOs) << "\nFILETYPE " << Hex(v.fileType) << "\nFILESUBTYPE 0x0\n"
+     << "BEGIN\n  BLOCK \"StringFileInfo\"\n  BEGIN\n    BLOCK " << Quoted(v.blockName)
+     << "\n    BEGIN\n";
+  for (const VersionString& s : v.strings) {
+    rc << "      VALUE " << Quoted(s.key) << ", " << Quoted(s.value) << "\n";
+  }
+  rc << "    END\n  END\n  BLOCK \"VarFileInfo\"\n  BEGIN\n"
+     << "    VALUE \"Translation\", " << Hex(v.language) << ", " << v.codePage << "\n"
+     << "  END\nEND\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::cerr << "usage: radixel_rc_writer OUTPUT.rc ICON.ico\n";
+    return 2;
+  }
+  const ResourceModule& res = AppResources();
+  std::ostringstream rc;
+  rc << "// Generated from the program's resource tables; do not edit.\n"
+     << "LANGUAGE " << (res.version->language & 0x3FF) << ", " << (res.version->language >> 10)
+     << "\n\n";
+  for (const IconResource& icon : res.icons) rc << icon.id << " ICON " << Quoted(argv[2]) << "\n\n";
+  for (const MenuTemplate& menu : res.menus) WriteMenu(rc, menu);
+  for (const DialogTemplate& dialog : res.dialogs) WriteDialog(rc, dialog);
+  rc << "STRINGTABLE\nBEGIN\n";
+  for (const StringResource& s : res.strings) rc << "  " << s.id << ", " << Quoted(s.text) << "\n";
+  rc << "END\n\n";
+  if (res.version) WriteVersion(rc, *res.version);
+
+  std::ofstream out(argv[1], std::ios::binary);
+  out << rc.str();
+  if (!out) {
+    std::cerr << "radixel_rc_writer: cannot write " << argv[1] << "\n";
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,27 @@
+// The entry point of the Windows program: installs the Win32 window system
+// and hands control to the application object, as the class library's
+// start-up does.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "platform/win32/win32_window_system.h"
+
+// Declared in platform/win_app.h, whose Windows names would clash with
+// <windows.h> in this file.
+int AfxWinMain();
+
+// An exception nobody catches ends the program at once. The C++ library's
+// own handler would first print the exception's type by name, and its name
+// demangler alone is a sixth of the program's size.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  radixel::platform::Win32WindowSystem windowSystem(instance);
+  radixel::platform::InstallWindowSystem(&windowSystem);
+  const int status = AfxWinMain();
+  radixel::platform::InstallWindowSystem(nullptr);
+  return status;
+}

@@ -1,0 +1,57 @@
+# cmake -DEXE=radixel.exe -DOBJDUMP=objdump -P check_executable.cmake
+# Checks the shipped Windows program from outside: a stripped GUI program of
+# at most 256 KiB that imports only the system's own libraries, holding
+# exactly the program's resources as a resource viewer lists them.
+set(failures "")
+
+file(SIZE "${EXE}" size)
+message(STATUS "radixel.exe: ${size} bytes")
+if(size GREATER 262144)
+  list(APPEND failures "larger than 256 KiB: ${size} bytes")
+endif()
+
+execute_process(COMMAND "${OBJDUMP}" -p "${EXE}" OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+if(NOT headers MATCHES "Subsystem[ \t]+00000002")
+  list(APPEND failures "not a GUI-subsystem program")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+set(system_libraries KERNEL32.dll USER32.dll GDI32.dll msvcrt.dll ADVAPI32.dll)
+foreach(line IN LISTS imports)
+  string(REPLACE "DLL Name: " "" dll "${line}")
+  message(STATUS "imports ${dll}")
+  if(NOT dll IN_LIST system_libraries)
+    list(APPEND failures "imports ${dll}, which is not a system library")
+  endif()
+endforeach()
+
+execute_process(COMMAND "${OBJDUMP}" -t "${EXE}" OUTPUT_VARIABLE symbols)
+if(symbols MATCHES "\\[ *[0-9]+\\]\\(sec")
+  list(APPEND failures "not stripped: it carries a symbol table")
+endif()
+
+find_program(WRESTOOL wrestool)
+if(WRESTOOL)
+  execute_process(COMMAND "${WRESTOOL}" -l "${EXE}" OUTPUT_VARIABLE listing)
+  string(REGEX MATCHALL "--type=[0-9]+ --name=[0-9]+ --language=[0-9]+" listed "${listing}")
+  set(expected
+    "--type=3 --name=1 --language=1033" "--type=3 --name=2 --language=1033"
+    "--type=4 --name=129 --language=1033"
+    "--type=5 --name=100 --language=1033" "--type=5 --name=102 --language=1033"
+    "--type=5 --name=130 --language=1033" "--type=5 --name=131 --language=1033"
+    "--type=6 --name=7 --language=1033"
+    "--type=14 --name=128 --language=1033"
+    "--type=16 --name=1 --language=1033")
+  if(NOT listed STREQUAL expected)
+    list(APPEND failures "resources listed by wrestool: ${listed}")
+  endif()
+else()
+  list(APPEND failures "wrestool (Debian's icoutils) is missing")
+endif()
+
+if(failures)
+  list(JOIN failures "\n  " text)
+  message(FATAL_ERROR "radixel.exe:\n  ${text}")
+endif()

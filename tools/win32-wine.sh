@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the win32 build under Wine, quietly, in the
+# build's own Wine prefix:
+#   tools/win32-wine.sh [--prefix DIR] PROGRAM.exe [ARGS...]
+#   tools/win32-wine.sh [--prefix DIR] --stop     (ends its wineserver and X server)
+# It is CMake's cross-compiling emulator for the win32 preset, so CTest runs
+# every Windows test program through it.
+#
+# On first use it makes the prefix (with the 64-bit Wine when present: much
+# faster where 32-bit programs run under user-mode emulation), keeps one
+# wineserver running for the prefix, and starts a private Xvfb when no
+# display is set, since Wine needs an X server to create windows.
+set -euo pipefail
+
+prefix="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/radixel/wine-prefix}"
+if [[ ${1:-} == --prefix ]]; then
+  prefix="$2"
+  shift 2
+fi
+[[ $# -gt 0 ]] || { echo "usage: $0 [--prefix DIR] PROGRAM.exe [ARGS...] | --stop" >&2; exit 2; }
+
+export WINEPREFIX="$prefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No prompts for the .NET and HTML engines, which the programs do not use.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# Where 32-bit programs run under user-mode emulation (see
+# tools/win32-setup.sh), a smaller guest address space starts them several
+# times faster; natively the variable means nothing.
+export QEMU_RESERVED_VA="${QEMU_RESERVED_VA:-0x88000000}"
+
+display_file="$prefix.display"
+
+stop() {
+  wineserver -k 2>/dev/null || true
+  if [[ -f $display_file ]]; then
+    read -r _ pid <"$display_file" || true
+    [[ -n ${pid:-} ]] && kill "$pid" 2>/dev/null || true
+    rm -f "$display_file"
+  fi
+}
+
+if [[ $1 == --stop ]]; then
+  stop
+  exit 0
+fi
+
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && ! wine --version >/dev/null 2>&1; then
+  echo "win32-wine: this machine cannot run 32-bit Wine; run tools/win32-setup.sh first" >&2
+  exit 77
+fi
+
+mkdir -p "$(dirname "$prefix")"
+exec 9>"$prefix.lock"
+flock 9
+
+# A private X server, kept for later runs in the same prefix.
+if [[ -z ${DISPLAY:-} ]]; then
+  if [[ -f $display_file ]] && read -r number pid <"$display_file" && kill -0 "$pid" 2>/dev/null; then
+    export DISPLAY=":$number"
+  else
+    number=90
+    while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
+    setsid Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    echo "$number $!" >"$display_file"
+    for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.05; done
+    export DISPLAY=":$number"
+  fi
+fi
+
+# The prefix, made once; the 64-bit loader makes it natively where it exists.
+if [[ ! -f $prefix/system.reg ]]; then
+  echo "win32-wine: creating the Wine prefix $prefix (once)" >&2
+  if [[ -x /usr/lib/wine/wine64 ]]; then
+    /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1
+  else
+    wine wineboot --init </dev/null >/dev/null 2>&1
+  fi
+fi
+
+# One wineserver for the prefix, detached from the caller's output so that
+# a test runner waiting for that output does not wait for the server.
+# (A second start while one runs ends at once.)
+setsid wineserver -p </dev/null >/dev/null 2>&1 || true
+flock -u 9
+
+exec wine "$@"
