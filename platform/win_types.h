@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "platform/messages.h"
 #include "platform/window_system.h"
 
 using BOOL = int;
@@ -39,46 +40,46 @@ inline constexpr WPARAM MAKEWPARAM(UINT low, UINT high) {
 }
 
 // Messages.
-inline constexpr UINT WM_PAINT = 0x000F;
-inline constexpr UINT WM_CLOSE = 0x0010;
-inline constexpr UINT WM_ERASEBKGND = 0x0014;
-inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
-inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
-inline constexpr UINT WM_SETICON = 0x0080;
-inline constexpr UINT WM_INITDIALOG = 0x0110;
-inline constexpr UINT WM_COMMAND = 0x0111;
-inline constexpr UINT WM_SYSCOMMAND = 0x0112;
+inline constexpr UINT WM_PAINT = radixel::platform::msg::kPaint;
+inline constexpr UINT WM_CLOSE = radixel::platform::msg::kClose;
+inline constexpr UINT WM_ERASEBKGND = radixel::platform::msg::kEraseBkgnd;
+inline constexpr UINT WM_ICONERASEBKGND = radixel::platform::msg::kIconEraseBkgnd;
+inline constexpr UINT WM_QUERYDRAGICON = radixel::platform::msg::kQueryDragIcon;
+inline constexpr UINT WM_SETICON = radixel::platform::msg::kSetIcon;
+inline constexpr UINT WM_INITDIALOG = radixel::platform::msg::kInitDialog;
+inline constexpr UINT WM_COMMAND = radixel::platform::msg::kCommand;
+inline constexpr UINT WM_SYSCOMMAND = radixel::platform::msg::kSysCommand;
 
 // Notification codes of WM_COMMAND.
-inline constexpr UINT BN_CLICKED = 0;
-inline constexpr UINT EN_CHANGE = 0x0300;
+inline constexpr UINT BN_CLICKED = radixel::platform::msg::kBnClicked;
+inline constexpr UINT EN_CHANGE = radixel::platform::msg::kEnChange;
 
 // System commands.
-inline constexpr UINT SC_SIZE = 0xF000;
-inline constexpr UINT SC_MOVE = 0xF010;
-inline constexpr UINT SC_MINIMIZE = 0xF020;
-inline constexpr UINT SC_MAXIMIZE = 0xF030;
-inline constexpr UINT SC_CLOSE = 0xF060;
-inline constexpr UINT SC_RESTORE = 0xF120;
+inline constexpr UINT SC_SIZE = radixel::platform::msg::kScSize;
+inline constexpr UINT SC_MOVE = radixel::platform::msg::kScMove;
+inline constexpr UINT SC_MINIMIZE = radixel::platform::msg::kScMinimize;
+inline constexpr UINT SC_MAXIMIZE = radixel::platform::msg::kScMaximize;
+inline constexpr UINT SC_CLOSE = radixel::platform::msg::kScClose;
+inline constexpr UINT SC_RESTORE = radixel::platform::msg::kScRestore;
 
 // Menu item flags.
-inline constexpr UINT MF_STRING = 0x0000;
-inline constexpr UINT MF_BYPOSITION = 0x0400;
-inline constexpr UINT MF_SEPARATOR = 0x0800;
+inline constexpr UINT MF_STRING = radixel::platform::msg::kMfString;
+inline constexpr UINT MF_BYPOSITION = radixel::platform::msg::kMfByPosition;
+inline constexpr UINT MF_SEPARATOR = radixel::platform::msg::kMfSeparator;
 
 // System metrics.
-inline constexpr int SM_CXSCREEN = 0;
-inline constexpr int SM_CYSCREEN = 1;
-inline constexpr int SM_CXICON = 11;
-inline constexpr int SM_CYICON = 12;
+inline constexpr int SM_CXSCREEN = radixel::platform::msg::kSmCxScreen;
+inline constexpr int SM_CYSCREEN = radixel::platform::msg::kSmCyScreen;
+inline constexpr int SM_CXICON = radixel::platform::msg::kSmCxIcon;
+inline constexpr int SM_CYICON = radixel::platform::msg::kSmCyIcon;
 
 // WM_SETICON kinds.
-inline constexpr WPARAM ICON_SMALL = 0;
-inline constexpr WPARAM ICON_BIG = 1;
+inline constexpr WPARAM ICON_SMALL = radixel::platform::msg::kIconSmall;
+inline constexpr WPARAM ICON_BIG = radixel::platform::msg::kIconBig;
 
 // Dialog results and standard commands.
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
+inline constexpr int IDOK = radixel::platform::msg::kIdOk;
+inline constexpr int IDCANCEL = radixel::platform::msg::kIdCancel;
 
 // The system-metric query of the current window system.
 int GetSystemMetrics(int index);

@@ -2,29 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/messages.h"
+
 namespace radixel::platform {
 
 namespace {
-// Message numbers and codes the headless system acts on.
-constexpr std::uint32_t kWmPaint = 0x000F;
-constexpr std::uint32_t kWmClose = 0x0010;
-constexpr std::uint32_t kWmIconEraseBkgnd = 0x0027;
-constexpr std::uint32_t kWmSetIcon = 0x0080;
-constexpr std::uint32_t kWmInitDialog = 0x0110;
-constexpr std::uint32_t kWmCommand = 0x0111;
-constexpr std::uint32_t kWmSysCommand = 0x0112;
-constexpr std::uint32_t kBnClicked = 0;
-constexpr std::uint32_t kEnChange = 0x0300;
-constexpr std::uint32_t kScMinimize = 0xF020;
-constexpr std::uint32_t kScClose = 0xF060;
-constexpr std::uint32_t kScRestore = 0xF120;
-constexpr std::uint32_t kMfSeparator = 0x0800;
-constexpr int kIdCancel = 2;
-constexpr int kIdOk = 1;
-constexpr int kSmCxScreen = 0;
-constexpr int kSmCyScreen = 1;
-constexpr int kSmCxIcon = 11;
-constexpr int kSmCyIcon = 12;
+using namespace msg;
 
 // The system menu every dialog with a system-menu style starts with.
 const HeadlessWindowSystem::MenuEntry kStandardSystemMenu[] = {
@@ -123,7 +106,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(const DialogTemplate& dial
   windows_.push_back(std::move(window));
 
   sink.OnAttach(w.Handle());
-  if (sink.OnMessage(kWmInitDialog, 0, 0) != 0 && Get(w.Handle()) != nullptr) {
+  if (sink.OnMessage(kInitDialog, 0, 0) != 0 && Get(w.Handle()) != nullptr) {
     for (const Window::Control& c : w.controls) {
       if (c.tmpl->style & style::kTabStop) {
         w.focusId = c.tmpl->id;
@@ -197,13 +180,13 @@ std::intptr_t HeadlessWindowSystem::SendMessage(WindowHandle window, std::uint32
   Window* w = Get(window);
   if (w == nullptr) return 0;
   switch (message) {
-    case kWmSetIcon: {
+    case kSetIcon: {
       IconHandle& slot = wParam ? w->bigIcon : w->smallIcon;
       IconHandle previous = slot;
       slot = reinterpret_cast<IconHandle>(lParam);
       return reinterpret_cast<std::intptr_t>(previous);
     }
-    case kWmIconEraseBkgnd:
+    case kIconEraseBkgnd:
       ++w->iconErases;
       return 1;
     default:
@@ -215,13 +198,13 @@ std::intptr_t HeadlessWindowSystem::DefaultProcessing(WindowHandle window, std::
                                                       std::uintptr_t wParam, std::intptr_t) {
   Window* w = Get(window);
   if (w == nullptr) return 0;
-  if (message == kWmSysCommand) {
+  if (message == kSysCommand) {
     const auto command = static_cast<std::uint32_t>(wParam & 0xFFF0u);
     defaultSysCommands_.push_back(command);
     if (command == kScMinimize) w->iconic = true;
     if (command == kScRestore) w->iconic = false;
     if (command == kScClose) SendCommand(*w, kIdCancel, kBnClicked);
-  } else if (message == kWmClose) {
+  } else if (message == kClose) {
     SendCommand(*w, kIdCancel, kBnClicked);
   }
   return 0;
@@ -230,7 +213,7 @@ std::intptr_t HeadlessWindowSystem::DefaultProcessing(WindowHandle window, std::
 void HeadlessWindowSystem::SendCommand(Window& w, int id, std::uint32_t code) {
   const auto wParam = static_cast<std::uintptr_t>((static_cast<std::uint32_t>(id) & 0xFFFFu) |
                                                   ((code & 0xFFFFu) << 16));
-  w.sink->OnMessage(kWmCommand, wParam, 0);
+  w.sink->OnMessage(kCommand, wParam, 0);
 }
 
 // --- Window state ------------------------------------------------------------
@@ -384,13 +367,13 @@ bool HeadlessWindowSystem::ChooseSystemMenuItem(std::uint32_t command) {
   const bool present =
       std::any_of(w.systemMenu.items.begin(), w.systemMenu.items.end(),
                   [command](const MenuEntry& e) { return e.id == command && command != 0; });
-  if (present) w.sink->OnMessage(kWmSysCommand, command, 0);
+  if (present) w.sink->OnMessage(kSysCommand, command, 0);
   return present;
 }
 
 void HeadlessWindowSystem::Paint() {
   Window& w = Active();
-  if (w.sink) w.sink->OnMessage(kWmPaint, 0, 0);
+  if (w.sink) w.sink->OnMessage(kPaint, 0, 0);
 }
 
 void HeadlessWindowSystem::Queue(std::function<void()> action) {

@@ -22,7 +22,7 @@
 #include <limits>
 
 #include "platform/qt/ico_image.h"
-#include "platform/qt/win_messages.h"
+#include "platform/messages.h"
 
 namespace radixel::platform::qt {
 

@@ -10,7 +10,7 @@
 
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/ico_image.h"
-#include "platform/qt/win_messages.h"
+#include "platform/messages.h"
 
 namespace radixel::platform::qt {
 

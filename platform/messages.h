@@ -1,16 +1,19 @@
-// The message numbers, codes and metrics of the Windows dialog manager that
-// the Qt window system sends or acts on. (Program code has them from
-// platform/win_types.h, which a window system does not include.)
+// The message numbers, codes, style bits and metrics of the Windows dialog
+// manager, as the window-system seam carries them. Window systems use these
+// names; program code has the Windows names from platform/win_types.h, which
+// are defined from these.
 #pragma once
 
 #include <cstdint>
 
-namespace radixel::platform::qt::msg {
+namespace radixel::platform::msg {
 
 inline constexpr std::uint32_t kPaint = 0x000F;
 inline constexpr std::uint32_t kClose = 0x0010;
+inline constexpr std::uint32_t kEraseBkgnd = 0x0014;
 inline constexpr std::uint32_t kIconEraseBkgnd = 0x0027;
 inline constexpr std::uint32_t kSetIcon = 0x0080;
+inline constexpr std::uint32_t kQueryDragIcon = 0x0037;
 inline constexpr std::uint32_t kInitDialog = 0x0110;
 inline constexpr std::uint32_t kCommand = 0x0111;
 inline constexpr std::uint32_t kSysCommand = 0x0112;
@@ -28,7 +31,13 @@ inline constexpr std::uint32_t kScClose = 0xF060;
 inline constexpr std::uint32_t kScRestore = 0xF120;
 
 // Menu item flags.
+inline constexpr std::uint32_t kMfString = 0x0000;
+inline constexpr std::uint32_t kMfByPosition = 0x0400;
 inline constexpr std::uint32_t kMfSeparator = 0x0800;
+
+// WM_SETICON kinds.
+inline constexpr std::uintptr_t kIconSmall = 0;
+inline constexpr std::uintptr_t kIconBig = 1;
 
 // Window style bits beyond those of platform/resources.h.
 inline constexpr std::uint32_t kWsDisabled = 0x08000000u;
@@ -58,4 +67,4 @@ inline constexpr int kSmCySmIcon = 50;
 inline constexpr int kIconSize = 32;
 inline constexpr int kSmallIconSize = 16;
 
-}  // namespace radixel::platform::qt::msg
+}  // namespace radixel::platform::msg
