@@ -83,4 +83,13 @@ fi
 setsid wineserver -p </dev/null >/dev/null 2>&1 || true
 flock -u 9
 
-exec wine "$@"
+# Wine's long-lived helpers (the server, services, the desktop process)
+# inherit the program's standard output and error; were those the caller's
+# pipes, a test runner would wait on them for good. The program writes to a
+# file instead, shown once it ends.
+log="$(mktemp)"
+status=0
+wine "$@" </dev/null >"$log" 2>&1 || status=$?
+cat "$log"
+rm -f "$log"
+exit "$status"

@@ -46,13 +46,15 @@ std::string Hex(std::uint32_t value) {
   return text;
 }
 
-const char* ClassName(ControlClass cls) {
+// The dialog manager's ordinals of the predefined classes; given as numbers
+// so that the resource compiler stores ordinals, not class names.
+const char* ClassOrdinal(ControlClass cls) {
   switch (cls) {
-    case ControlClass::kButton: return "Button";
-    case ControlClass::kEdit: return "Edit";
-    case ControlClass::kStatic: return "Static";
+    case ControlClass::kButton: return "0x0080";
+    case ControlClass::kEdit: return "0x0081";
+    case ControlClass::kStatic: return "0x0082";
   }
-  return "Static";
+  return "0x0082";
 }
 
 void WriteDialog(std::ostream& rc, const DialogTemplate& d) {
@@ -68,7 +70,7 @@ void WriteDialog(std::ostream& rc, const DialogTemplate& d) {
     const bool iconLabel =
         c.cls == ControlClass::kStatic && (c.style & style::kSsTypeMask) == style::kSsIcon;
     rc << "  CONTROL " << (iconLabel ? std::to_string(c.iconId) : Quoted(c.text)) << ", "
-       << c.id << ", " << Quoted(ClassName(c.cls)) << ", " << Hex(c.style) << ", " << c.x
+       << c.id << ", " << ClassOrdinal(c.cls) << ", " << Hex(c.style) << ", " << c.x
        << ", " << c.y << ", " << c.cx << ", " << c.cy << "\n";
   }
   rc << "END\n\n";

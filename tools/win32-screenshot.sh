@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Screenshots of the real Windows program under Wine, in Wine's own virtual
+# desktop on a private Xvfb (so that Wine draws the caption, frame and
+# menus itself, as Windows does):
+#   tools/win32-screenshot.sh [BUILD_DIR] [OUT_DIR]
+# BUILD_DIR defaults to build/win32 (cmake --preset win32 && cmake --build
+# --preset win32), OUT_DIR to docs/screenshots. Writes win32-main.png (after
+# converting "ff" with Hex to Dec) and win32-help.png (the Help box).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build/win32}"
+out="${2:-$root/docs/screenshots}"
+exe="$build/bin/radixel.exe"
+[[ -f $exe ]] || { echo "win32-screenshot: $exe not built" >&2; exit 2; }
+mkdir -p "$out"
+
+number=95
+while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
+Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.05; done
+export DISPLAY=":$number"
+
+cd "$build/bin"
+"$root/tools/win32-wine.sh" --prefix "$build/wine-prefix" \
+  explorer /desktop=Radixel,520x400 radixel.exe </dev/null >/dev/null 2>&1 &
+wine_pid=$!
+
+# The virtual desktop is an X window of its own; the dialog is drawn inside it.
+desktop=""
+for _ in $(seq 600); do
+  desktop=$(xdotool search --onlyvisible --name '^Radixel - Wine desktop$' 2>/dev/null | head -n1 || true)
+  [[ -n $desktop ]] && break
+  sleep 0.5
+done
+[[ -n $desktop ]] || { echo "win32-screenshot: the window did not appear" >&2; exit 1; }
+sleep 8  # the dialog's first paint, slow under emulation
+
+# Focus starts on OK; Tab twice reaches the input box (OK, Exit, Input).
+xdotool key --window "$desktop" Tab Tab
+xdotool type --window "$desktop" --delay 200 ff
+xdotool key --window "$desktop" Return
+sleep 4
+import -window "$desktop" "$out/win32-main.png"
+
+# Help! on the menu bar: F10 opens the bar, Right reaches the second item.
+xdotool key --window "$desktop" F10 Right Return
+sleep 8
+import -window "$desktop" "$out/win32-help.png"
+xdotool key --window "$desktop" Return
+sleep 2
+xdotool key --window "$desktop" Escape
+sleep 3
+kill "$wine_pid" 2>/dev/null || true
+echo "win32-screenshot: wrote $out/win32-main.png and $out/win32-help.png"
