@@ -33,5 +33,23 @@ bench:
 	./build/release/bin/radixel_bench
 	bench/cli_batch.sh build/release/bin/radixel-cli
 
+# radixel.exe for 32-bit Windows; shown under Wine where a display is set.
+win32:
+	tools/win32-setup.sh
+	cmake --preset win32
+	cmake --build --preset win32 --target radixel
+	@ls -l build/win32/bin/radixel.exe
+	@if [ -n "$$DISPLAY" ]; then \
+	  tools/win32-wine.sh --prefix build/win32/wine-prefix-own-windows --own-windows \
+	    build/win32/bin/radixel.exe; \
+	else echo "no display: run build/win32/bin/radixel.exe on Windows or under Wine"; fi
+
+# The Windows programs' tests, run under Wine.
+win32-test:
+	tools/win32-setup.sh
+	cmake --preset win32
+	cmake --build --preset win32
+	ctest --preset win32
+
 clean:
 	rm -rf build

@@ -9,7 +9,7 @@ declare -A groups=(
   [qt]="qt6-base-dev libx11-dev"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
-  [win32]="g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth icoutils imagemagick"
+  [win32]="g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils imagemagick"
   [win32-emulation]="qemu-user-static"
 )
 
@@ -31,8 +31,10 @@ done
 echo "install-deps: installing ${wanted[*]}"
 export DEBIAN_FRONTEND=noninteractive
 run apt-get update -qq
-if ! run apt-get install -y -qq --no-install-recommends "${wanted[@]}" >/tmp/radixel-apt.log 2>&1; then
-  echo "install-deps: apt-get could not install: ${wanted[*]} (see /tmp/radixel-apt.log)" >&2
-  tail -n 5 /tmp/radixel-apt.log >&2
+log="$(mktemp)"
+if ! run apt-get install -y -qq --no-install-recommends "${wanted[@]}" >"$log" 2>&1; then
+  echo "install-deps: apt-get could not install: ${wanted[*]} (its output: $log)" >&2
+  tail -n 5 "$log" >&2
   exit 1
 fi
+rm -f "$log"

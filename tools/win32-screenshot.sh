@@ -8,7 +8,7 @@
 # converting "ff" with Hex to Dec) and win32-help.png (the Help box).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build/win32}"
+build="$(realpath "${1:-$root/build/win32}")"
 out="${2:-$root/docs/screenshots}"
 exe="$build/bin/radixel.exe"
 [[ -f $exe ]] || { echo "win32-screenshot: $exe not built" >&2; exit 2; }
@@ -35,22 +35,24 @@ for _ in $(seq 600); do
   sleep 0.5
 done
 [[ -n $desktop ]] || { echo "win32-screenshot: the window did not appear" >&2; exit 1; }
-sleep 8  # the dialog's first paint, slow under emulation
+sleep 3  # the dialog's first paint
 
-# Focus starts on OK; Tab twice reaches the input box (OK, Exit, Input).
-xdotool key --window "$desktop" Tab Tab
-xdotool type --window "$desktop" --delay 200 ff
-xdotool key --window "$desktop" Return
-sleep 4
+# A person's clicks and keys: click into the input box, type, press Enter
+# (the dialog manager's OK); then "Help!" on the menu bar. Positions are
+# those of the dialog as the virtual desktop centres it.
+click() { xdotool mousemove --window "$desktop" "$1" "$2" click 1; sleep 1; }
+click 130 155
+xdotool type --delay 300 ff
+xdotool key Return
+sleep 3
 import -window "$desktop" "$out/win32-main.png"
 
-# Help! on the menu bar: F10 opens the bar, Right reaches the second item.
-xdotool key --window "$desktop" F10 Right Return
-sleep 8
+click 180 95
+sleep 5
 import -window "$desktop" "$out/win32-help.png"
-xdotool key --window "$desktop" Return
+xdotool key Return
 sleep 2
-xdotool key --window "$desktop" Escape
+xdotool key Escape
 sleep 3
 kill "$wine_pid" 2>/dev/null || true
 echo "win32-screenshot: wrote $out/win32-main.png and $out/win32-help.png"

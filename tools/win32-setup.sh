@@ -18,15 +18,15 @@ fi
 echo "win32-setup: this kernel does not run 32-bit programs; starting them through qemu-i386" >&2
 "$here/install-deps.sh" win32-emulation
 binfmt=/proc/sys/fs/binfmt_misc
-[[ -e $binfmt/register ]] || run mount -t binfmt_misc binfmt_misc "$binfmt"
-if [[ ! -e $binfmt/radixel-i386 ]]; then
+[[ -e $binfmt/register ]] || run mount -t binfmt_misc binfmt_misc "$binfmt" 2>/dev/null || true
+if [[ -e $binfmt/register && ! -e $binfmt/radixel-i386 ]]; then
   # 32-bit little-endian x86 ELF executables and shared objects.
   magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
   mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
   printf ':radixel-i386:M::%s:%s:/usr/bin/qemu-i386-static:F\n' "$magic" "$mask" |
-    run tee "$binfmt/register" >/dev/null
+    run tee "$binfmt/register" >/dev/null || true
 fi
 if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-  echo "win32-setup: 32-bit programs still cannot run here" >&2
-  exit 1
+  # The programs still build; their runs under Wine report themselves skipped.
+  echo "win32-setup: 32-bit programs cannot run on this machine: Wine runs will be skipped" >&2
 fi

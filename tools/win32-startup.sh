@@ -7,11 +7,11 @@
 #   tools/win32-startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build/win32}"
+build="$(realpath "${1:-$root/build/win32}")"
 runs="${2:-5}"
 exe="$build/bin/radixel.exe"
 [[ -f $exe ]] || { echo "win32-startup: $exe not built" >&2; exit 2; }
-runner=("$root/tools/win32-wine.sh" --prefix "$build/wine-prefix")
+runner=("$root/tools/win32-wine.sh" --prefix "$build/wine-prefix-own-windows" --own-windows)
 
 number=97
 while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
@@ -24,38 +24,47 @@ export DISPLAY=":$number"
 now_ms() { date +%s%3N; }
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : int((a[NR/2]+a[NR/2+1])/2)}'; }
 
-# The floor: a 32-bit program that returns at once.
+# The floor: a 32-bit program that only shows an empty window, timed the
+# same way (launch to window mapped).
 floor_exe="$build/startup-floor.exe"
 if [[ ! -f $floor_exe ]]; then
-  printf 'int main(void) { return 0; }\n' | i686-w64-mingw32-gcc-win32 -x c -O2 -s -o "$floor_exe" -
+  cat <<'C' | i686-w64-mingw32-gcc-win32 -x c -O2 -s -mwindows -o "$floor_exe" -
+#include <windows.h>
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR line, int show) {
+  (void)previous; (void)line; (void)show;
+  CreateWindowExA(0, "STATIC", "Floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CW_USEDEFAULT,
+                  CW_USEDEFAULT, 300, 200, NULL, NULL, instance, NULL);
+  MSG msg;
+  while (GetMessageA(&msg, NULL, 0, 0) > 0) DispatchMessageA(&msg);
+  return 0;
+}
+C
 fi
-"${runner[@]}" "$floor_exe" >/dev/null  # warm-up: the prefix, the server, the file cache
 
+# Launch to window mapped, in milliseconds; then the program is ended.
 one_start() {
-  local start pid window=""
+  local exe=$1 name=$2 start pid window=""
   start=$(now_ms)
   "${runner[@]}" "$exe" >/dev/null 2>&1 &
   pid=$!
   while [[ -z $window ]]; do
-    window=$(xdotool search --onlyvisible --name '^Radixel$' 2>/dev/null | head -n1 || true)
+    window=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n1 || true)
   done
   echo $(($(now_ms) - start))
-  # Ends the program the way Esc does.
   xdotool key --window "$window" Escape 2>/dev/null || true
-  sleep 2
-  pkill -P "$pid" 2>/dev/null || true
+  sleep 1
+  wine_pids=$(pgrep -f "$(basename "$exe")" || true)
+  [[ -n $wine_pids ]] && kill $wine_pids 2>/dev/null || true
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 }
 
-one_start >/dev/null  # warm-up run
-times=()
-for _ in $(seq "$runs"); do times+=("$(one_start)"); done
-floors=()
-for _ in $(seq "$runs"); do
-  start=$(now_ms)
-  "${runner[@]}" "$floor_exe" >/dev/null
-  floors+=("$(($(now_ms) - start))")
-done
-echo "radixel.exe to window mapped (ms): ${times[*]}; median $(printf '%s\n' "${times[@]}" | median)"
-echo "empty 32-bit program, start to exit (ms): ${floors[*]}; median $(printf '%s\n' "${floors[@]}" | median)"
+series() {
+  local exe=$1 name=$2 times=()
+  one_start "$exe" "$name" >/dev/null  # warm-up: the prefix, the server, the file cache
+  for _ in $(seq "$runs"); do times+=("$(one_start "$exe" "$name")"); done
+  echo "${times[*]}; median $(printf '%s\n' "${times[@]}" | median)"
+}
+
+echo "radixel.exe, launch to window mapped (ms): $(series "$exe" Radixel)"
+echo "empty window program, launch to window mapped (ms): $(series "$floor_exe" Floor)"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the win32 build under Wine, quietly, in the
 # build's own Wine prefix:
-#   tools/win32-wine.sh [--prefix DIR] PROGRAM.exe [ARGS...]
+#   tools/win32-wine.sh [--prefix DIR] [--own-windows] PROGRAM.exe [ARGS...]
 #   tools/win32-wine.sh [--prefix DIR] --stop     (ends its wineserver and X server)
 # It is CMake's cross-compiling emulator for the win32 preset, so CTest runs
 # every Windows test program through it.
@@ -10,6 +10,12 @@
 # faster where 32-bit programs run under user-mode emulation), keeps one
 # wineserver running for the prefix, and starts a private Xvfb when no
 # display is set, since Wine needs an X server to create windows.
+#
+# A new prefix shows every program inside Wine's virtual desktop: there,
+# hiding a window is immediate, where an X window of its own makes Wine
+# wait up to two seconds for a window manager that a bare Xvfb lacks.
+# --own-windows makes a prefix whose windows are X windows of their own
+# (for timing the program's start as the X server sees it).
 set -euo pipefail
 
 prefix="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/radixel/wine-prefix}"
@@ -17,6 +23,12 @@ if [[ ${1:-} == --prefix ]]; then
   prefix="$2"
   shift 2
 fi
+own_windows=0
+if [[ ${1:-} == --own-windows ]]; then
+  own_windows=1
+  shift
+fi
+prefix="$(realpath -m "$prefix")"  # Wine takes only an absolute prefix
 [[ $# -gt 0 ]] || { echo "usage: $0 [--prefix DIR] PROGRAM.exe [ARGS...] | --stop" >&2; exit 2; }
 
 export WINEPREFIX="$prefix"
@@ -44,7 +56,8 @@ if [[ $1 == --stop ]]; then
   exit 0
 fi
 
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1 && ! wine --version >/dev/null 2>&1; then
+# 77: the status CTest reads as "skipped".
+if ! command -v wine >/dev/null || ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
   echo "win32-wine: this machine cannot run 32-bit Wine; run tools/win32-setup.sh first" >&2
   exit 77
 fi
@@ -75,6 +88,19 @@ if [[ ! -f $prefix/system.reg ]]; then
   else
     wine wineboot --init </dev/null >/dev/null 2>&1
   fi
+  if [[ $own_windows == 0 ]]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+      </dev/null >/dev/null 2>&1
+  fi
+  # Wine's own TrueType fonts (Marlett draws the caption buttons, Tahoma
+  # the menus) from Debian's fonts-wine, which this Wine does not look for.
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [[ -e $font ]] && ln -sf "$font" "$prefix/drive_c/windows/Fonts/"
+  done
+  # The prefix's first desktop was made without those settings: start afresh.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
 fi
 
 # One wineserver for the prefix, detached from the caller's output so that
