@@ -11,13 +11,6 @@
 // <windows.h> in this file.
 int AfxWinMain();
 
-// An exception nobody catches ends the program at once. The C++ library's
-// own handler would first print the exception's type by name, and its name
-// demangler alone is a sixth of the program's size.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   radixel::platform::Win32WindowSystem windowSystem(instance);
   radixel::platform::InstallWindowSystem(&windowSystem);
