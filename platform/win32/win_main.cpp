@@ -3,8 +3,6 @@
 // start-up does.
 #include <windows.h>
 
-#include <cstdlib>
-
 #include "platform/win32/win32_window_system.h"
 
 // Declared in platform/win_app.h, whose Windows names would clash with
