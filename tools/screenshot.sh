@@ -21,13 +21,10 @@ for tool in Xvfb icewm xdotool import convert; do
 done
 mkdir -p "$out"
 
-numberfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberfile" 2>/dev/null &
-xvfb=$!
-pids=("$xvfb")
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -f "$numberfile"' EXIT
-for _ in {1..100}; do [[ -s $numberfile ]] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$numberfile")
+source "$(dirname "$0")/private-xvfb.sh"
+start_private_xvfb 1024x768x24
+pids=("$XVFB_PID")
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 unset DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 

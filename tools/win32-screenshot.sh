@@ -14,13 +14,9 @@ exe="$build/bin/radixel.exe"
 [[ -f $exe ]] || { echo "win32-screenshot: $exe not built" >&2; exit 2; }
 mkdir -p "$out"
 
-number=95
-while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 800x600x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.05; done
-export DISPLAY=":$number"
+source "$root/tools/private-xvfb.sh"
+start_private_xvfb 800x600x24
+trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 
 cd "$build/bin"
 "$root/tools/win32-wine.sh" --prefix "$build/wine-prefix" \

@@ -13,13 +13,9 @@ exe="$build/bin/radixel.exe"
 [[ -f $exe ]] || { echo "win32-startup: $exe not built" >&2; exit 2; }
 runner=("$root/tools/win32-wine.sh" --prefix "$build/wine-prefix-own-windows" --own-windows)
 
-number=97
-while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.05; done
-export DISPLAY=":$number"
+source "$root/tools/private-xvfb.sh"
+start_private_xvfb 1024x768x24
+trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 
 now_ms() { date +%s%3N; }
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : int((a[NR/2]+a[NR/2+1])/2)}'; }

@@ -71,12 +71,9 @@ if [[ -z ${DISPLAY:-} ]]; then
   if [[ -f $display_file ]] && read -r number pid <"$display_file" && kill -0 "$pid" 2>/dev/null; then
     export DISPLAY=":$number"
   else
-    number=90
-    while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
-    setsid Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-    echo "$number $!" >"$display_file"
-    for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.05; done
-    export DISPLAY=":$number"
+    source "$(dirname "$0")/private-xvfb.sh"
+    start_private_xvfb 1024x768x24
+    echo "${DISPLAY#:} $XVFB_PID" >"$display_file"
   fi
 fi
 

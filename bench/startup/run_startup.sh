@@ -18,15 +18,9 @@ for program in radixel radixel_startup_floor radixel_startup_probe; do
 done
 
 # A private display, so that nothing else draws or maps windows meanwhile.
-# Xvfb writes the display number it chose to the file.
-numberfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" 2>/dev/null &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$numberfile"' EXIT
-for _ in {1..100}; do [[ -s $numberfile ]] && break; sleep 0.05; done
-display=$(cat "$numberfile")
-[[ -n $display ]] || { echo "run_startup: Xvfb did not start" >&2; exit 2; }
-export DISPLAY=:$display
+source "$(dirname "$0")/../../tools/private-xvfb.sh"
+start_private_xvfb 1280x1024x24 || exit 2
+trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
 # Qt looks for a desktop session's accessibility bus and theme otherwise.
 unset DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
