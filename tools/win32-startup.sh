@@ -39,7 +39,7 @@ fi
 
 # Launch to window mapped, in milliseconds; then the program is ended.
 one_start() {
-  local exe=$1 name=$2 start pid window=""
+  local exe=$1 name=$2 start pid window="" wine_pids
   start=$(now_ms)
   "${runner[@]}" "$exe" >/dev/null 2>&1 &
   pid=$!
