@@ -42,12 +42,14 @@ std::string UsageText() {
 std::string VersionText() {
   const platform::VersionResource* version = platform::AppResources().version;
   if (version == nullptr) return "";
-  std::string text;
+  std::string text = "radixel-cli (Radixel) ";
   for (int part = 0; part < 4; ++part) {
     if (part > 0) text += '.';
     text += std::to_string(version->fileVersion[part]);
   }
-  return text;
+  return text +
+         "\nCopyright (C) 2026 The Radixel developers."
+         "\nLicense MIT: you are free to use, change and share it. There is NO WARRANTY.";
 }
 
 }  // namespace radixel::cli

@@ -13,7 +13,9 @@ std::string UsageText();
 inline constexpr const char* kUsageLine =
     "usage: radixel-cli MODE INPUT | --batch | --help | --version";
 
-// The version record's file version, e.g. "1.0.0.1".
+// The version in the GNU form: the program, the package and the version
+// record's file version ("radixel-cli (Radixel) 1.0.0.1"), then the
+// copyright and licence lines.
 std::string VersionText();
 
 }  // namespace radixel::cli

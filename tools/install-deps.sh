@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots]
+#                         [deb] [win32-dist]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
+# The Debian package's build dependencies, written once in debian/control:
+# each one's first alternative, without versions, architectures or build
+# profiles; debhelper-compat is debhelper's.
+control_build_deps() {
+  awk '/^Build-Depends:/ { on = 1; sub(/^Build-Depends:/, "") }
+       on && /^[^ \t]/ && !/^Build-Depends:/ { on = 0 }
+       on { print }' "$(dirname "$0")/../debian/control" |
+    tr ',' '\n' | sed 's/|.*//; s/([^)]*)//g; s/<[^>]*>//g; s/\[[^]]*\]//g' |
+    awk 'NF { print ($1 == "debhelper-compat" ? "debhelper" : $1) }'
+}
+
 declare -A groups=(
-  [core]="cmake make g++ libgtest-dev googletest libbenchmark-dev"
-  [qt]="qt6-base-dev libx11-dev"
+  [core]="build-essential libbenchmark-dev $(control_build_deps | tr '\n' ' ')"
+  [qt]="libx11-dev"  # Qt itself is a build dependency of the package, in core
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
-  [win32]="g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils imagemagick"
+  [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils imagemagick"
   [win32-emulation]="qemu-user-static"
+  [deb]="lintian desktop-file-utils appstream"
+  [win32-dist]="nsis zip unzip"
 )
 
 wanted=()

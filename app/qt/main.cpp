@@ -11,7 +11,7 @@ int main() {
   static char name[] = "radixel";
   static char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
-  QGuiApplication::setDesktopFileName(QStringLiteral("radixel"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.radixel"));
   // The program ends when its main dialog does, not when a window closes.
   QGuiApplication::setQuitOnLastWindowClosed(false);
 

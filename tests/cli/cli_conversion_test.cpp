@@ -116,7 +116,7 @@ TEST(CliInfoTest, HelpNamesTheSixModesInRadioButtonOrder) {
 TEST(CliInfoTest, VersionIsTheVersionRecords) {
   const CliRun run = RunCli({"--version"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, RADIXEL_VERSION "\n");
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "radixel-cli (Radixel) " RADIXEL_VERSION "\n");
   EXPECT_EQ(run.err, "");
 }
 

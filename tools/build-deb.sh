@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the working tree, outside the tree itself:
+#   tools/build-deb.sh [OUT_DIR]           (default: build/deb)
+# Copies the tracked and new files (not build/ or anything git ignores) to
+# OUT_DIR/radixel-VERSION and runs dpkg-buildpackage -us -uc -b there, so
+# that radixel_VERSION_ARCH.deb lands in OUT_DIR and the tree stays clean.
+# DEB_BUILD_OPTIONS=nocheck skips building and running the tests.
+# Needs: tools/install-deps.sh core deb
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$(realpath -m "${1:-$root/build/deb}")"
+version=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)
+source_dir="$out/radixel-$version"
+
+rm -rf "$source_dir"
+mkdir -p "$source_dir"
+# (A file deleted but not yet committed is still listed: skip it.)
+(cd "$root" && git ls-files -z --cached --others --exclude-standard |
+   while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
+   xargs -0 cp --parents --no-dereference -t "$source_dir")
+rm -f "$out"/radixel_"$version"_*.deb
+(cd "$source_dir" && dpkg-buildpackage -us -uc -b)
+deb=$(ls "$out"/radixel_"$version"_*.deb)
+echo "build-deb: wrote $deb ($(stat -c %s "$deb") bytes)"
