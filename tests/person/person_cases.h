@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "tests/person/person_driver.h"
 
@@ -15,10 +16,18 @@ namespace radixel::testing {
 
 using DriverFactory = std::function<std::unique_ptr<PersonDriver>()>;
 
-class PersonCases : public ::testing::TestWithParam<DriverFactory> {
+// The suite's parameter: the window system's name, which the test listing
+// prints in place of the factory's raw bytes, and its driver factory.
+struct WindowSystemDriver {
+  const char* system;
+  DriverFactory make;
+};
+inline void PrintTo(const WindowSystemDriver& driver, std::ostream* os) { *os << driver.system; }
+
+class PersonCases : public ::testing::TestWithParam<WindowSystemDriver> {
  protected:
   void SetUp() override {
-    person_ = GetParam()();
+    person_ = GetParam().make();
     person_->Open();
   }
   void TearDown() override { person_.reset(); }
@@ -33,6 +42,7 @@ class PersonCases : public ::testing::TestWithParam<DriverFactory> {
 
 #define INSTANTIATE_PERSON_CASES(name, factory)                                              \
   namespace radixel::testing {                                                               \
-  INSTANTIATE_TEST_SUITE_P(name, PersonCases, ::testing::Values(DriverFactory(factory)),    \
-                           [](const ::testing::TestParamInfo<DriverFactory>&) { return std::string("Window"); }); \
+  INSTANTIATE_TEST_SUITE_P(name, PersonCases,                                                \
+                           ::testing::Values(WindowSystemDriver{#name, DriverFactory(factory)}), \
+                           [](const auto&) { return std::string("Window"); });               \
   }

@@ -9,6 +9,13 @@
 
 namespace {
 
+// Test listings show a table row by its name rather than by its raw bytes.
+template <typename Row>
+  requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os) {
+  *os << row.name;
+}
+
 using namespace std::string_literals;
 
 struct TextCase {
