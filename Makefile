@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test asan fuzz bench win32 win32-test clean
+.PHONY: run test asan fuzz bench win32 win32-test win32-dist deb clean
 
 run:
 	tools/install-deps.sh core qt
@@ -40,8 +40,11 @@ win32:
 	cmake --build --preset win32 --target radixel
 	@ls -l build/win32/bin/radixel.exe
 	@if [ -n "$$DISPLAY" ]; then \
+	  status=0; \
 	  tools/win32-wine.sh --prefix build/win32/wine-prefix-own-windows --own-windows \
-	    build/win32/bin/radixel.exe; \
+	    build/win32/bin/radixel.exe || status=$$?; \
+	  tools/win32-wine.sh --prefix build/win32/wine-prefix-own-windows --stop; \
+	  exit $$status; \
 	else echo "no display: run build/win32/bin/radixel.exe on Windows or under Wine"; fi
 
 # The Windows programs' tests, run under Wine.
@@ -49,7 +52,22 @@ win32-test:
 	tools/win32-setup.sh
 	cmake --preset win32
 	cmake --build --preset win32
-	ctest --preset win32
+	@status=0; ctest --preset win32 || status=$$?; \
+	  tools/win32-wine.sh --prefix build/win32/wine-prefix --stop; exit $$status
+
+# The Windows download: build/win32/dist/radixel-VERSION-win32.zip and
+# radixel-VERSION-setup.exe (NSIS).
+win32-dist:
+	tools/win32-setup.sh
+	tools/install-deps.sh win32-dist
+	cmake --preset win32
+	cmake --build --preset win32 --target dist
+	@ls -l build/win32/dist
+
+# The Debian package: build/deb/radixel_VERSION_ARCH.deb.
+deb:
+	tools/install-deps.sh core deb
+	tools/build-deb.sh
 
 clean:
 	rm -rf build

@@ -42,8 +42,12 @@ export QEMU_RESERVED_VA="${QEMU_RESERVED_VA:-0x88000000}"
 
 display_file="$prefix.display"
 
+# Ends this prefix's wineserver with every Wine process of the prefix
+# (services, the desktop process, programs still running), waits for it,
+# and ends the private X server this runner started for the prefix.
 stop() {
   wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   if [[ -f $display_file ]]; then
     read -r _ pid <"$display_file" || true
     [[ -n ${pid:-} ]] && kill "$pid" 2>/dev/null || true

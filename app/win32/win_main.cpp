@@ -3,6 +3,8 @@
 // start-up does.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "platform/win32/win32_window_system.h"
 
 // Declared in platform/win_app.h, whose Windows names would clash with
@@ -10,6 +12,9 @@
 int AfxWinMain();
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // The manifest asks for the version 6 common controls, whose buttons,
+  // boxes and radio buttons the dialog then uses; this loads them.
+  InitCommonControls();
   radixel::platform::Win32WindowSystem windowSystem(instance);
   radixel::platform::InstallWindowSystem(&windowSystem);
   const int status = AfxWinMain();

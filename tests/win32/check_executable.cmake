@@ -1,7 +1,9 @@
 # cmake -DEXE=radixel.exe -DOBJDUMP=objdump -P check_executable.cmake
 # Checks the shipped Windows program from outside: a stripped GUI program of
 # at most 256 KiB that imports only the system's own libraries, holding
-# exactly the program's resources as a resource viewer lists them.
+# exactly the program's resources as a resource viewer lists them, with an
+# application manifest that is XML and asks for the version 6 common
+# controls and DPI awareness.
 cmake_policy(VERSION 3.25)
 set(failures "")
 
@@ -19,7 +21,7 @@ if(NOT headers MATCHES "Subsystem[ \t]+00000002")
   list(APPEND failures "not a GUI-subsystem program")
 endif()
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
-set(system_libraries KERNEL32.dll USER32.dll GDI32.dll msvcrt.dll ADVAPI32.dll)
+set(system_libraries KERNEL32.dll USER32.dll GDI32.dll msvcrt.dll ADVAPI32.dll COMCTL32.DLL)
 foreach(line IN LISTS imports)
   string(REPLACE "DLL Name: " "" dll "${line}")
   message(STATUS "imports ${dll}")
@@ -44,9 +46,31 @@ if(WRESTOOL)
     "--type=5 --name=130 --language=1033" "--type=5 --name=131 --language=1033"
     "--type=6 --name=7 --language=1033"
     "--type=14 --name=128 --language=1033"
-    "--type=16 --name=1 --language=1033")
+    "--type=16 --name=1 --language=1033"
+    "--type=24 --name=1 --language=1033")
   if(NOT listed STREQUAL expected)
     list(APPEND failures "resources listed by wrestool: ${listed}")
+  endif()
+
+  set(manifest_file "${EXE}.manifest.xml")
+  execute_process(COMMAND "${WRESTOOL}" -x --raw --type=24 --name=1 "${EXE}" OUTPUT_FILE "${manifest_file}")
+  file(READ "${manifest_file}" manifest)
+  find_program(XMLLINT xmllint)
+  if(NOT XMLLINT)
+    list(APPEND failures "xmllint (Debian's libxml2-utils) is missing")
+  else()
+    execute_process(COMMAND "${XMLLINT}" --noout "${manifest_file}" RESULT_VARIABLE rc ERROR_VARIABLE xml_errors)
+    if(NOT rc EQUAL 0)
+      list(APPEND failures "the manifest is not well-formed XML: ${xml_errors}")
+    endif()
+  endif()
+  string(REGEX MATCH "name=\"Microsoft\.Windows\.Common-Controls\" version=\"6\.0\.0\.0\""
+         common_controls "${manifest}")
+  if(NOT common_controls)
+    list(APPEND failures "the manifest does not ask for the version 6 common controls")
+  endif()
+  if(NOT manifest MATCHES "<dpiAware[^>]*>true" OR NOT manifest MATCHES "<dpiAwareness[^>]*>PerMonitorV2")
+    list(APPEND failures "the manifest does not declare DPI awareness")
   endif()
 else()
   list(APPEND failures "wrestool (Debian's icoutils) is missing")

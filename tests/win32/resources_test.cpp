@@ -46,7 +46,8 @@ std::span<const unsigned char> ResourceBytes(int id, LPCSTR type) {
 TEST(Win32ResourcesTest, ModuleHoldsExactlyTheProgramsResourceKinds) {
   std::set<ULONG_PTR> types;
   EnumResourceTypesA(Module(), AddType, reinterpret_cast<LONG_PTR>(&types));
-  const std::set<ULONG_PTR> expected = {3, 4, 5, 6, 14, 16};  // icon, menu, dialog, string, group icon, version
+  // icon, menu, dialog, string, group icon, version, manifest
+  const std::set<ULONG_PTR> expected = {3, 4, 5, 6, 14, 16, 24};
   EXPECT_EQ(types, expected);
 }
 
@@ -59,6 +60,7 @@ TEST(Win32ResourcesTest, NamesMatchTheTables) {
   EXPECT_EQ(NamesOf(MAKEINTRESOURCEA(14)), (std::set<ULONG_PTR>{128}));
   EXPECT_EQ(NamesOf(MAKEINTRESOURCEA(6)), (std::set<ULONG_PTR>{101 / 16 + 1}));  // string blocks
   EXPECT_EQ(NamesOf(MAKEINTRESOURCEA(16)), (std::set<ULONG_PTR>{1}));
+  EXPECT_EQ(NamesOf(MAKEINTRESOURCEA(24)), (std::set<ULONG_PTR>{1}));
 }
 
 // Reads a DLGTEMPLATE (the classic form) as the dialog manager does.

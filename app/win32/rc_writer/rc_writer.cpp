@@ -2,7 +2,10 @@
 // res/, so that the Windows executable carries the very templates, menu,
 // strings and version record every other window system builds from.
 //
-//   radixel_rc_writer OUTPUT.rc ICON.ico
+//   radixel_rc_writer OUTPUT.rc ICON.ico MANIFEST    the program's script, with
+//                                                    its application manifest
+//   radixel_rc_writer --cli OUTPUT.rc                radixel-cli.exe's script: the
+//                                                    version record under its own names
 //
 // Runs on the build machine; the script goes to the cross resource compiler.
 #include <cstdio>
@@ -11,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/resources.h"
 
@@ -106,30 +110,60 @@ void WriteVersion(std::ostream& rc, const VersionResource& v) {
      << "  END\nEND\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: radixel_rc_writer OUTPUT.rc ICON.ico\n";
-    return 2;
-  }
-  const ResourceModule& res = AppResources();
-  std::ostringstream rc;
+void WriteLanguage(std::ostream& rc, const VersionResource& v) {
   rc << "// Generated from the program's resource tables; do not edit.\n"
-     << "LANGUAGE " << (res.version->language & 0x3FF) << ", " << (res.version->language >> 10)
-     << "\n\n";
-  for (const IconResource& icon : res.icons) rc << icon.id << " ICON " << Quoted(argv[2]) << "\n\n";
+     << "LANGUAGE " << (v.language & 0x3FF) << ", " << (v.language >> 10) << "\n\n";
+}
+
+// The program's script: icon, menu, dialogs, strings, version record and
+// the application manifest (resource type 24, id 1).
+std::string ProgramScript(const ResourceModule& res, const char* icon, const char* manifest) {
+  std::ostringstream rc;
+  WriteLanguage(rc, *res.version);
+  for (const IconResource& i : res.icons) rc << i.id << " ICON " << Quoted(icon) << "\n\n";
   for (const MenuTemplate& menu : res.menus) WriteMenu(rc, menu);
   for (const DialogTemplate& dialog : res.dialogs) WriteDialog(rc, dialog);
   rc << "STRINGTABLE\nBEGIN\n";
   for (const StringResource& s : res.strings) rc << "  " << s.id << ", " << Quoted(s.text) << "\n";
   rc << "END\n\n";
-  if (res.version) WriteVersion(rc, *res.version);
+  WriteVersion(rc, *res.version);
+  rc << "\n1 24 " << Quoted(manifest) << "\n";
+  return rc.str();
+}
 
-  std::ofstream out(argv[1], std::ios::binary);
-  out << rc.str();
+// radixel-cli.exe's script: the program's version record, with the names
+// that tell the command-line program apart in a file's properties.
+std::string CliScript(const VersionResource& program) {
+  std::vector<VersionString> strings(program.strings.begin(), program.strings.end());
+  for (VersionString& s : strings) {
+    const std::string_view key = s.key;
+    if (key == "FileDescription") s.value = "Radixel command-line converter";
+    if (key == "InternalName") s.value = "radixel-cli";
+    if (key == "OriginalFilename") s.value = "radixel-cli.exe";
+    if (key == "ProductName") s.value = "Radixel";
+  }
+  VersionResource cli = program;
+  cli.strings = strings;
+  std::ostringstream rc;
+  WriteLanguage(rc, cli);
+  WriteVersion(rc, cli);
+  return rc.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const bool cli = argc == 3 && std::string_view(argv[1]) == "--cli";
+  if (!cli && argc != 4) {
+    std::cerr << "usage: radixel_rc_writer OUTPUT.rc ICON.ico MANIFEST | --cli OUTPUT.rc\n";
+    return 2;
+  }
+  const ResourceModule& res = AppResources();
+  const char* path = cli ? argv[2] : argv[1];
+  std::ofstream out(path, std::ios::binary);
+  out << (cli ? CliScript(*res.version) : ProgramScript(res, argv[2], argv[3]));
   if (!out) {
-    std::cerr << "radixel_rc_writer: cannot write " << argv[1] << "\n";
+    std::cerr << "radixel_rc_writer: cannot write " << path << "\n";
     return 1;
   }
   return 0;
