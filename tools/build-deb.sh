@@ -19,6 +19,6 @@ mkdir -p "$source_dir"
    while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
    xargs -0 cp --parents --no-dereference -t "$source_dir")
 rm -f "$out"/radixel_"$version"_*.deb
-(cd "$source_dir" && dpkg-buildpackage -us -uc -b)
+(cd "$source_dir" && dpkg-buildpackage -us -uc -b -jauto)
 deb=$(ls "$out"/radixel_"$version"_*.deb)
 echo "build-deb: wrote $deb ($(stat -c %s "$deb") bytes)"

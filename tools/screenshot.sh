@@ -84,7 +84,7 @@ sleep 0.3
 geometry
 xdotool mousemove --window "$main" $((WIDTH * 17 / 20)) $((HEIGHT / 4)) click 3
 sleep 0.4
-import -window root -crop "$((WIDTH + 240))x$((HEIGHT + 60))+$((X - 30))+$((Y - 45))" "$out/sysmenu.png"
+import -window root -crop "$((WIDTH + 240))x$((HEIGHT + 60))+$((X - 30))+$((Y - 45))" +repage "$out/sysmenu.png"
 echo "wrote $out/sysmenu.png"
 xdotool key Up Return
 version=$(box 'About Radixel')
