@@ -4,6 +4,7 @@
 // field by field, with the resource tables every window system builds from.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <set>
 #include <string>
@@ -12,6 +13,8 @@
 #include "platform/resources.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 namespace radixel::testing {
 namespace {
@@ -189,6 +192,20 @@ TEST(Win32ResourcesTest, IconHoldsA32And16PixelImageIn16Colours) {
   }
   EXPECT_EQ(sizes, (std::set<int>{16, 32}));
   EXPECT_NE(LoadIconA(Module(), MAKEINTRESOURCEA(128)), nullptr);
+}
+
+// The loader applied the manifest: the process is DPI-aware, and the common
+// controls it loads (as radixel.exe's WinMain does) are the version 6
+// assembly's, found in the side-by-side store, not the system folder's older ones.
+TEST(Win32ResourcesTest, ManifestMakesTheProcessDpiAwareWithCommonControls6) {
+  EXPECT_TRUE(IsProcessDPIAware());
+  InitCommonControls();
+  char path[MAX_PATH] = {};
+  ASSERT_GT(GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), path, sizeof path), 0u);
+  std::string lower = path;
+  for (char& ch : lower) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  EXPECT_NE(lower.find("microsoft.windows.common-controls_"), std::string::npos) << path;
+  EXPECT_NE(lower.find("_6.0."), std::string::npos) << path;
 }
 
 TEST(Win32ResourcesTest, VersionRecordMatchesTheTable) {
