@@ -41,6 +41,7 @@ if(WRESTOOL)
   string(REGEX MATCHALL "--type=[0-9]+ --name=[0-9]+ --language=[0-9]+" listed "${listing}")
   set(expected
     "--type=3 --name=1 --language=1033" "--type=3 --name=2 --language=1033"
+    "--type=3 --name=3 --language=1033"
     "--type=4 --name=129 --language=1033"
     "--type=5 --name=100 --language=1033" "--type=5 --name=102 --language=1033"
     "--type=5 --name=130 --language=1033" "--type=5 --name=131 --language=1033"

@@ -169,28 +169,36 @@ TEST(Win32ResourcesTest, StringTableHoldsTheAboutEntry) {
   }
 }
 
-TEST(Win32ResourcesTest, IconHoldsA32And16PixelImageIn16Colours) {
+// The 16-colour 32 and 16 px images first, as drawn; then the 48 px image,
+// PNG-compressed.
+TEST(Win32ResourcesTest, IconHolds32And16PixelImagesIn16ColoursThenA48PixelPng) {
   const auto group = ResourceBytes(128, MAKEINTRESOURCEA(14));
   ASSERT_GE(group.size(), 6u);
   TemplateReader r(group);
   EXPECT_EQ(r.Word(), 0);  // reserved
   EXPECT_EQ(r.Word(), 1);  // icons
   const std::uint16_t count = r.Word();
-  ASSERT_EQ(count, 2);
-  std::set<int> sizes;
-  for (int i = 0; i < count; ++i) {
+  ASSERT_EQ(count, 3);
+  struct Image {
+    int size;
+    int colours;
+    int bitsPerPixel;
+    bool png;
+  };
+  const Image expected[] = {{32, 16, 4, false}, {16, 16, 4, false}, {48, 0, 32, true}};
+  for (const Image& e : expected) {
+    SCOPED_TRACE(std::to_string(e.size) + " px");
     const std::uint16_t widthHeight = r.Word();
-    const std::uint16_t colours = r.Word();
-    sizes.insert(widthHeight & 0xFF);
-    EXPECT_EQ(widthHeight & 0xFF, widthHeight >> 8);  // square
-    EXPECT_EQ(colours & 0xFF, 16);
+    EXPECT_EQ(widthHeight & 0xFF, e.size);
+    EXPECT_EQ(widthHeight >> 8, e.size);
+    EXPECT_EQ(r.Word() & 0xFF, e.colours);
     r.Word();  // planes
-    EXPECT_EQ(r.Word(), 4);  // bits per pixel
+    EXPECT_EQ(r.Word(), e.bitsPerPixel);
     r.Dword();  // bytes
-    const std::uint16_t imageId = r.Word();
-    EXPECT_FALSE(ResourceBytes(imageId, MAKEINTRESOURCEA(3)).empty());
+    const auto image = ResourceBytes(r.Word(), MAKEINTRESOURCEA(3));
+    ASSERT_GE(image.size(), 8u);
+    EXPECT_EQ(std::memcmp(image.data(), "\x89PNG", 4) == 0, e.png);
   }
-  EXPECT_EQ(sizes, (std::set<int>{16, 32}));
   EXPECT_NE(LoadIconA(Module(), MAKEINTRESOURCEA(128)), nullptr);
 }
 

@@ -2,16 +2,19 @@
 // res/, so that the Windows executable carries the very templates, menu,
 // strings and version record every other window system builds from.
 //
-//   radixel_rc_writer OUTPUT.rc ICON.ico MANIFEST    the program's script, with
-//                                                    its application manifest
+//   radixel_rc_writer OUTPUT.rc ICON.ico MANIFEST [IMAGE.png...]
+//       the program's script, with its application manifest; each PNG image
+//       is added to the icon after the .ico's own images (in OUTPUT.ico)
 //   radixel_rc_writer --cli OUTPUT.rc                radixel-cli.exe's script: the
 //                                                    version record under its own names
 //
 // Runs on the build machine; the script goes to the cross resource compiler.
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,6 +113,62 @@ void WriteVersion(std::ostream& rc, const VersionResource& v) {
      << "  END\nEND\n";
 }
 
+std::string ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (!in) throw std::runtime_error(std::string("cannot read ") + path);
+  return bytes.str();
+}
+
+unsigned Byte(const std::string& bytes, std::size_t at) { return static_cast<unsigned char>(bytes.at(at)); }
+void PutLe(std::string& out, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// An icon file holding the .ico's images exactly as they are, followed by
+// PNG-compressed images (32 bits a pixel, sizes up to 256 as their headers
+// give them): the directory gains one entry per image, the offsets move.
+std::string IconWithPngImages(const std::string& ico, const std::vector<std::string>& pngs) {
+  if (ico.size() < 6 || Byte(ico, 2) != 1) throw std::runtime_error("not an icon file");
+  const std::size_t count = Byte(ico, 4) | (Byte(ico, 5) << 8);
+  const std::size_t directoryEnd = 6 + 16 * count;
+  if (ico.size() < directoryEnd) throw std::runtime_error("truncated icon directory");
+  const std::size_t shift = 16 * pngs.size();
+  std::string out;
+  PutLe(out, 0, 2);
+  PutLe(out, 1, 2);
+  PutLe(out, static_cast<std::uint32_t>(count + pngs.size()), 2);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    out += ico.substr(entry, 12);
+    const std::uint32_t offset = Byte(ico, entry + 12) | (Byte(ico, entry + 13) << 8) |
+                                 (Byte(ico, entry + 14) << 16) | (Byte(ico, entry + 15) << 24);
+    PutLe(out, static_cast<std::uint32_t>(offset + shift), 4);
+  }
+  std::size_t offset = ico.size() + shift;
+  for (const std::string& png : pngs) {
+    // The PNG signature, then the IHDR chunk's big-endian width and height.
+    if (png.size() < 24 || png.compare(1, 3, "PNG") != 0) throw std::runtime_error("not a PNG image");
+    const unsigned width = (Byte(png, 18) << 8) | Byte(png, 19);
+    const unsigned height = (Byte(png, 22) << 8) | Byte(png, 23);
+    if (width > 256 || height > 256 || Byte(png, 16) || Byte(png, 17) || Byte(png, 20) || Byte(png, 21)) {
+      throw std::runtime_error("a PNG image larger than 256 pixels");
+    }
+    out += static_cast<char>(width & 0xFF);  // 256 is written 0
+    out += static_cast<char>(height & 0xFF);
+    PutLe(out, 0, 2);   // no palette, reserved
+    PutLe(out, 1, 2);   // planes
+    PutLe(out, 32, 2);  // bits a pixel
+    PutLe(out, static_cast<std::uint32_t>(png.size()), 4);
+    PutLe(out, static_cast<std::uint32_t>(offset), 4);
+    offset += png.size();
+  }
+  out += ico.substr(directoryEnd);
+  for (const std::string& png : pngs) out += png;
+  return out;
+}
+
 void WriteLanguage(std::ostream& rc, const VersionResource& v) {
   rc << "// Generated from the program's resource tables; do not edit.\n"
      << "LANGUAGE " << (v.language & 0x3FF) << ", " << (v.language >> 10) << "\n\n";
@@ -150,21 +209,38 @@ std::string CliScript(const VersionResource& program) {
   return rc.str();
 }
 
+bool WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  if (!out) std::cerr << "radixel_rc_writer: cannot write " << path << "\n";
+  return static_cast<bool>(out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const bool cli = argc == 3 && std::string_view(argv[1]) == "--cli";
-  if (!cli && argc != 4) {
-    std::cerr << "usage: radixel_rc_writer OUTPUT.rc ICON.ico MANIFEST | --cli OUTPUT.rc\n";
+  if (!cli && argc < 4) {
+    std::cerr << "usage: radixel_rc_writer OUTPUT.rc ICON.ico MANIFEST [IMAGE.png...] | --cli OUTPUT.rc\n";
     return 2;
   }
   const ResourceModule& res = AppResources();
-  const char* path = cli ? argv[2] : argv[1];
-  std::ofstream out(path, std::ios::binary);
-  out << (cli ? CliScript(*res.version) : ProgramScript(res, argv[2], argv[3]));
-  if (!out) {
-    std::cerr << "radixel_rc_writer: cannot write " << path << "\n";
-    return 1;
+  if (cli) return WriteFile(argv[2], CliScript(*res.version)) ? 0 : 1;
+
+  std::string icon = argv[2];
+  if (argc > 4) {
+    std::vector<std::string> pngs;
+    std::string combined;
+    try {
+      for (int i = 4; i < argc; ++i) pngs.push_back(ReadFile(argv[i]));
+      combined = IconWithPngImages(ReadFile(argv[2]), pngs);
+    } catch (const std::exception& e) {
+      std::cerr << "radixel_rc_writer: " << e.what() << "\n";
+      return 1;
+    }
+    const std::string script = argv[1];
+    icon = script.substr(0, script.rfind('.')) + ".ico";
+    if (!WriteFile(icon, combined)) return 1;
   }
-  return 0;
+  return WriteFile(argv[1], ProgramScript(res, icon.c_str(), argv[3])) ? 0 : 1;
 }
