@@ -4,7 +4,8 @@
 # lintian with no errors and no warnings; desktop-file-validate on the
 # desktop entry and appstreamcli validate --pedantic on the metainfo, both as
 # the package holds them; apt-get install of the package; the installed
-# radixel-cli converting ff. Leaves the package installed.
+# radixel-cli converting ff and radixel finding all its libraries. Leaves
+# the package installed.
 # Runs as root (or through sudo). Needs: tools/install-deps.sh deb
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -38,4 +39,6 @@ result="$(radixel-cli hex2dec ff)"
 echo "radixel-cli hex2dec ff: $result"
 [[ $result == "255." ]] || { echo "check-deb: the installed radixel-cli printed '$result'" >&2; exit 1; }
 [[ $(command -v radixel) == /usr/bin/radixel ]] || { echo "check-deb: radixel not installed" >&2; exit 1; }
+# The desktop program's libraries (Qt 6 and the rest) came with the package.
+if ldd /usr/bin/radixel | grep 'not found'; then echo "check-deb: radixel lacks libraries" >&2; exit 1; fi
 echo "check-deb: all checks passed"
