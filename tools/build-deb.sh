@@ -14,10 +14,15 @@ source_dir="$out/radixel-$version"
 
 rm -rf "$source_dir"
 mkdir -p "$source_dir"
-# (A file deleted but not yet committed is still listed: skip it.)
-(cd "$root" && git ls-files -z --cached --others --exclude-standard |
-   while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
-   xargs -0 cp --parents --no-dereference -t "$source_dir")
+if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  # (A file deleted but not yet committed is still listed: skip it.)
+  (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+     while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
+     xargs -0 cp --parents --no-dereference -t "$source_dir")
+else
+  # A tree without git (an unpacked archive): all but the build trees.
+  tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$source_dir" -xf -
+fi
 rm -f "$out"/radixel_"$version"_*.deb
 (cd "$source_dir" && dpkg-buildpackage -us -uc -b -jauto)
 deb=$(ls "$out"/radixel_"$version"_*.deb)
