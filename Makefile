@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test asan fuzz bench win32 win32-test clean
+.PHONY: run test asan fuzz bench win32 win32-test web clean
 
 run:
 	tools/install-deps.sh core qt
@@ -50,6 +50,13 @@ win32-test:
 	cmake --preset win32
 	cmake --build --preset win32
 	ctest --preset win32
+
+# The page: build/web/radixel.html, one self-contained file to open in a browser.
+web:
+	tools/install-deps.sh web
+	cmake --preset web
+	cmake --build --preset web --target radixel
+	@ls -l build/web/radixel.html
 
 clean:
 	rm -rf build

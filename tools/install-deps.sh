@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
-#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots]
+#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots] [web]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -11,6 +11,9 @@ declare -A groups=(
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
   [win32]="g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils imagemagick"
   [win32-emulation]="qemu-user-static"
+  # The page (Emscripten, with the acorn parser its optimiser needs) and its
+  # tests in a headless Chromium driven through WebDriver.
+  [web]="emscripten node-acorn chromium chromium-driver python3-selenium"
 )
 
 wanted=()
