@@ -178,6 +178,7 @@ mergeInto(LibraryManager.library, {
         var item = RadixelDom.element('div', 'rx-menuitem', menu);
         item.setAttribute('role', 'menuitem');
         item.tabIndex = -1;
+        item.dataset.id = entry.id;
         RadixelDom.menuText(item, entry.text);
         // The entries are available as the window's state allows; a part
         // of a page neither moves nor changes size.
@@ -228,12 +229,13 @@ mergeInto(LibraryManager.library, {
   },
 
   radixel_dom_create_window__deps: ['$RadixelDom'],
-  radixel_dom_create_window: function(key, ownerKey, caption, cx, cy, style, pointSize) {
+  radixel_dom_create_window: function(key, templateId, ownerKey, caption, cx, cy, style, pointSize) {
     var D = RadixelDom;
     var owned = !!D.windows[ownerKey];
     var el = D.element(owned ? 'dialog' : 'section', 'rx-window');
     if (!owned) el.setAttribute('role', 'dialog');
     el.setAttribute('aria-labelledby', 'rx' + key + '-caption');
+    el.dataset.template = templateId;
     el.style.font = (pointSize > 0 ? pointSize : 8) + 'pt sans-serif';
     var w = {key: key, owned: owned, el: el, cx: cx, cy: cy, style: style, controls: [], menuItems: [],
              systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false};
@@ -291,6 +293,7 @@ mergeInto(LibraryManager.library, {
     item.type = 'button';
     item.tabIndex = -1;
     item.setAttribute('role', 'menuitem');
+    item.dataset.id = command;
     item.textContent = D.withoutMnemonics(UTF8ToString(text));
     item.addEventListener('click', function() { D.command(key, command, 0); });
     item.addEventListener('keydown', function(event) {
@@ -373,6 +376,7 @@ mergeInto(LibraryManager.library, {
       if ((style & D.SS_SUNKEN) || (style & D.WS_BORDER)) c.el.classList.add('rx-sunken');
       c.measured = c.el;
     }
+    (c.input || c.el).dataset.id = id;
     if (c.input && !(style & D.WS_TABSTOP)) c.input.tabIndex = -1;
     if (c.input && (style & D.WS_DISABLED)) c.input.disabled = true;
     if (!(style & D.WS_VISIBLE)) c.el.hidden = true;
@@ -437,11 +441,22 @@ mergeInto(LibraryManager.library, {
     if (w.owned) w.el.showModal();
     else w.el.classList.add('rx-shown');
     if (w.focusWanted) D.focusFirst(w);
+    if (!w.owned) delete document.documentElement.dataset.result;
     if (!w.owned && !window.radixelReadyAt) {
       // The first dialog is on the page and takes typing.
       window.radixelReadyAt = performance.now();
       document.documentElement.setAttribute('data-ready', '1');
     }
+  },
+
+  radixel_dom_end__deps: ['$RadixelDom', 'radixel_dom_hide'],
+  radixel_dom_end: function(key, result) {
+    // The result stays on the page, where tests read how a dialog ended.
+    var w = RadixelDom.win(key);
+    if (!w) return;
+    w.el.dataset.result = result;
+    if (!w.owned) document.documentElement.dataset.result = result;
+    _radixel_dom_hide(key);
   },
 
   radixel_dom_hide__deps: ['$RadixelDom'],
@@ -576,6 +591,16 @@ mergeInto(LibraryManager.library, {
 
   // What the page's tests and measurements look at.
   radixel_dom_page__deps: ['$RadixelDom'],
-  radixel_dom_page__postset: 'window.radixelPage = {idle: function() { return RadixelDom.idle(); }};',
-  radixel_dom_page: function() {}
+  radixel_dom_page: function() {
+    window.radixelPage = {idle: RadixelDom.idle};
+    // Keys that reach no control (the focus on the page itself) go to the
+    // dialog on the page, when no box is open above it.
+    document.addEventListener('keydown', function(event) {
+      if (event.target !== document.body || document.querySelector('dialog[open]')) return;
+      for (var key in RadixelDom.windows) {
+        var w = RadixelDom.windows[key];
+        if (!w.owned && w.shown) { RadixelDom.onKey(w, event); return; }
+      }
+    });
+  }
 });

@@ -7,7 +7,7 @@
 // The DOM side (platform/web/dom_window_system.js). Windows are known there
 // by a key, controls by their template id; texts travel as UTF-8.
 extern "C" {
-void radixel_dom_create_window(int key, int ownerKey, const char* caption, int cx, int cy,
+void radixel_dom_create_window(int key, int templateId, int ownerKey, const char* caption, int cx, int cy,
                                std::uint32_t style, int pointSize);
 void radixel_dom_add_menu_item(int key, const char* text, std::uint32_t command);
 void radixel_dom_add_control(int key, int id, int cls, const char* text, int x, int y, int cx,
@@ -15,7 +15,7 @@ void radixel_dom_add_control(int key, int id, int cls, const char* text, int x, 
 void radixel_dom_finish_window(int key);
 void radixel_dom_focus_first(int key);
 void radixel_dom_show(int key);
-void radixel_dom_hide(int key);
+void radixel_dom_end(int key, int result);
 void radixel_dom_destroy(int key);
 int radixel_dom_get_text(int key, int id, char* buffer, int size);
 void radixel_dom_set_text(int key, int id, const char* text);
@@ -91,7 +91,7 @@ WindowHandle WebWindowSystem::CreateDialogWindow(const DialogTemplate& dialog, W
   w.owner = ownerWindow;
   const auto handle = reinterpret_cast<WindowHandle>(&w);
 
-  radixel_dom_create_window(w.key, ownerWindow ? ownerWindow->key : kNoWindow, dialog.caption,
+  radixel_dom_create_window(w.key, dialog.id, ownerWindow ? ownerWindow->key : kNoWindow, dialog.caption,
                             dialog.cx, dialog.cy, dialog.style, dialog.fontPointSize);
   if (const MenuTemplate* menu = FindMenu(dialog.menuId)) {
     for (const MenuItemTemplate& item : menu->items) radixel_dom_add_menu_item(w.key, item.text, item.command);
@@ -132,7 +132,7 @@ void WebWindowSystem::EndModalLoop(WindowHandle handle, std::intptr_t result) {
   if (w == nullptr) return;
   w->ended = true;
   w->result = result;
-  radixel_dom_hide(w->key);
+  radixel_dom_end(w->key, static_cast<int>(result));
 }
 
 void WebWindowSystem::DestroyWindow(WindowHandle handle) {
