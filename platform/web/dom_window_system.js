@@ -79,6 +79,11 @@ mergeInto(LibraryManager.library, {
       }
       if (parts.length > 1) RadixelDom.element('span', 'rx-accelerator', into).textContent = parts[1];
     },
+    // A click on a menu or caption button leaves the focus where it was, as
+    // a click on a window's menu bar or frame does.
+    keepFocus: function(button) {
+      button.addEventListener('mousedown', function(event) { event.preventDefault(); });
+    },
     win: function(key) { return RadixelDom.windows[key]; },
     control: function(key, id) {
       var w = RadixelDom.windows[key];
@@ -254,6 +259,7 @@ mergeInto(LibraryManager.library, {
       b.tabIndex = -1;
       b.textContent = text;
       b.setAttribute('aria-label', label);
+      D.keepFocus(b);
       b.addEventListener('click', function() { D.post(key, D.WM_SYSCOMMAND, command(), 0); });
       return b;
     };
@@ -295,6 +301,7 @@ mergeInto(LibraryManager.library, {
     item.setAttribute('role', 'menuitem');
     item.dataset.id = command;
     item.textContent = D.withoutMnemonics(UTF8ToString(text));
+    D.keepFocus(item);
     item.addEventListener('click', function() { D.command(key, command, 0); });
     item.addEventListener('keydown', function(event) {
       var at = w.menuItems.indexOf(item), n = w.menuItems.length;
