@@ -27,7 +27,7 @@ def inputs(rng):
         lambda: digits("01", 1, 12),
         lambda: digits("0123456789", 1, 3) + "." + digits("0123456789", 0, 2),
         lambda: digits("0123456789ABCDEFGXYZ gh-+.", 0, 10),
-        lambda: rng.choice(["", " ", "FFFFFFFFFF", "5144012782842260637", "1e5", "0x1F", "\u00e9", "1\u00e92"]),
+        lambda: rng.choice(["", " ", "FFFFFFFFFF", "5144012782842260637", "1e5", "0x1F", "\u00e9", "1\u00e92", "\u4e2d\u6587", "\U0001F6001"]),
     ]
     return rng.choice(kinds)()
 
@@ -50,6 +50,9 @@ def escaped(text):
 def main(cli, page_path):
     rng = random.Random(12)
     lines = [(rng.randrange(6), inputs(rng)) for _ in range(PRESSES)]
+    # One input of megabytes, far beyond what the page's memory holds at
+    # first: it must grow, not end the page.
+    lines[PRESSES // 2] = (5, "1" * 3_000_000)
     batch = "".join(f"{mode}\t{text}\n" for mode, text in lines).encode("utf-8")
     run = subprocess.run([cli, "--batch"], input=batch, capture_output=True, timeout=60)
     expected = run.stdout.decode("utf-8", errors="surrogateescape").splitlines()
