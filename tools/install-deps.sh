@@ -13,7 +13,7 @@ declare -A groups=(
   [win32-emulation]="qemu-user-static"
   # The page (Emscripten, with the acorn parser its optimiser needs) and its
   # tests in a headless Chromium driven through WebDriver.
-  [web]="emscripten node-acorn chromium chromium-driver python3-selenium"
+  [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium"
 )
 
 wanted=()
