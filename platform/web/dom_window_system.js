@@ -331,7 +331,7 @@ mergeInto(LibraryManager.library, {
         c.legend = D.element('legend', '', c.el);
         c.legend.textContent = D.withoutMnemonics(c.text);
       }
-      c.frame = null;
+      c.isFrame = true;
     } else if (cls === D.BUTTON && (kind === D.BS_AUTORADIOBUTTON || kind === D.BS_CHECKBOX || kind === D.BS_AUTOCHECKBOX)) {
       c.el = D.element('span', 'rx-control rx-check', w.client);
       c.input = D.element('input', '', c.el);
@@ -397,7 +397,7 @@ mergeInto(LibraryManager.library, {
       return c.x >= f.x && c.y >= f.y && c.x + c.cx <= f.x + f.cx && c.y + c.cy <= f.y + f.cy;
     };
     w.controls.forEach(function(f) {
-      if (f.frame !== null) return;
+      if (!f.isFrame) return;
       // The radio buttons a group frame surrounds go inside its <fieldset>,
       // which takes the place of the first of them.
       var members = w.controls.filter(function(c) { return c.input && c.input.type === 'radio' && inside(c, f); });
@@ -520,13 +520,16 @@ mergeInto(LibraryManager.library, {
   radixel_dom_set_iconic__deps: ['$RadixelDom'],
   radixel_dom_set_iconic: function(key, iconic) {
     var D = RadixelDom, w = D.win(key);
+    // The focus comes back where it was before the window was minimised.
+    if (iconic && w.el.contains(document.activeElement)) w.focusBefore = document.activeElement;
     w.iconic = !!iconic;
     w.el.classList.toggle('rx-iconic', w.iconic);
     if (w.minimize) {
       w.minimize.textContent = w.iconic ? '\u25a1' : '\u2013';
       w.minimize.setAttribute('aria-label', w.iconic ? 'Restore' : 'Minimize');
     }
-    if (!w.iconic && w.focusWanted) D.focusFirst(w);
+    if (!w.iconic && w.focusBefore && w.focusBefore.isConnected) w.focusBefore.focus();
+    else if (!w.iconic && w.focusWanted) D.focusFirst(w);
   },
 
   radixel_dom_client_size__deps: ['$RadixelDom'],
