@@ -53,6 +53,10 @@ constexpr StandardEntry kStandardSystemMenu[] = {
     {msg::kMfSeparator, 0, ""},         {0, msg::kScClose, "&Close\tAlt+F4"},
 };
 
+// The DOM side knows the control classes by these numbers.
+static_assert(static_cast<int>(ControlClass::kButton) == 0 && static_cast<int>(ControlClass::kEdit) == 1 &&
+              static_cast<int>(ControlClass::kStatic) == 2);
+
 // The event the page queues when its restart button is pressed: no window.
 constexpr std::int32_t kNoWindow = 0;
 
