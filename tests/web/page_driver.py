@@ -161,7 +161,6 @@ class Page:
             "Enter": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
             "Escape": {"key": "Escape", "code": "Escape", "windowsVirtualKeyCode": 27},
             "AltSpace": {"key": " ", "code": "Space", "windowsVirtualKeyCode": 32, "modifiers": 1},
-            "Down": {"key": "ArrowDown", "code": "ArrowDown", "windowsVirtualKeyCode": 40},
         }[name]
         down = dict(keys, type="keyDown" if "text" in keys else "rawKeyDown")
         up = {k: v for k, v in keys.items() if k != "text"}
