@@ -21,17 +21,8 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
 import page_driver  # noqa: E402
 
-# Every control whose text would not show whole.
-CLIPPED = """
-return Array.from(document.querySelectorAll('.rx-window .rx-control, .rx-sysmenu .rx-menuitem'))
-  .filter(function(e) { return e.offsetParent && !e.matches('input, img, fieldset')
-                               && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight); })
-  .map(function(e) { return e.textContent; });
-"""
-
-
 def shoot(page, out, name):
-    clipped = page.script(CLIPPED)
+    clipped = page.clipped()
     if clipped:
         raise SystemExit(f"web-screenshot: {name}: text cut off in {clipped}")
     path = os.path.join(out, name)

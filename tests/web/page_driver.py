@@ -10,7 +10,7 @@ Run as a program, it serves one command per line on standard input and
 answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
-  list MODE CONTAINER | box MODE | ended MODE | quit
+  list MODE CONTAINER | box MODE | clipped | ended MODE | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
 """
@@ -248,6 +248,14 @@ class Page:
             return []
         return [self.ax(inside[0], "name")] + [self.ax(n, "name") for n in inside if self.ax(n, "role") == "StaticText"]
 
+    def clipped(self):
+        """The texts on the page that do not show whole in their controls."""
+        return self.script(
+            "return Array.from(document.querySelectorAll('.rx-window .rx-control, .rx-sysmenu .rx-menuitem'))"
+            "  .filter(function(e) { return e.offsetParent && !e.matches('input, img, fieldset')"
+            "    && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight); })"
+            "  .map(function(e) { return e.textContent; });")
+
     def ended(self, mode):
         """Whether the page says the dialog has ended, and the result it ended with."""
         if mode == "css":
@@ -335,6 +343,8 @@ def serve(page_path):
                 answer("ok", *[f"{a}\x1f{b}" for a, b in page.listing(args[0], args[1])])
             elif command == "box":
                 answer("ok", *page.box(args[0]))
+            elif command == "clipped":
+                answer("ok", *page.clipped())
             elif command == "ended":
                 answer("ok", *page.ended(args[0]))
             else:

@@ -38,6 +38,14 @@ TEST(PageTest, EndedDialogStartsAgainWithAFreshApplication) {
   EXPECT_EQ(person.FocusId(), 1);
 }
 
+TEST(PageTest, EveryTextShowsWholeInTheDialogAndItsBoxes) {
+  WebDriver person(WebDriver::Finder::kDom);
+  person.Open();
+  EXPECT_EQ(person.ClippedTexts(), std::vector<std::string>{});
+  EXPECT_EQ(person.ClippedTexts(ID_APP_NOTICE), std::vector<std::string>{});
+  EXPECT_EQ(person.ClippedTexts(ID_HELP_BOX), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace radixel::testing
 

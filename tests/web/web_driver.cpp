@@ -192,6 +192,13 @@ void WebDriver::StartAgain() {
   PageSession::Call({"click", ByDom() ? "css:.rx-ended button" : "ax:button:Start again"});
 }
 
+std::vector<std::string> WebDriver::ClippedTexts(std::uint32_t command) {
+  if (command != 0) PageSession::Call({"click", Css(".rx-menubar", command)});
+  std::vector<std::string> clipped = PageSession::Call({"clipped"});
+  if (command != 0) SeeBoxAndClose();
+  return clipped;
+}
+
 BoxSeen WebDriver::SeeBoxAndClose() {
   BoxSeen seen;
   const std::vector<std::string> box = PageSession::Call({"box", Mode()});

@@ -47,6 +47,9 @@ class WebDriver : public PersonDriver {
 
   // Presses the button the page shows once the dialog has ended.
   void StartAgain();
+  // The texts on the page (dialogs, boxes, an open menu) that do not show
+  // whole; after `command` opens a box from the menu bar, with the box open.
+  std::vector<std::string> ClippedTexts(std::uint32_t command = 0);
 
  private:
   bool ByDom() const { return finder_ == Finder::kDom; }
