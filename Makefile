@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test asan fuzz bench win32 win32-test win32-dist deb clean
+.PHONY: run test asan fuzz bench win32 win32-test win32-dist deb web web-test clean
 
 run:
 	tools/install-deps.sh core qt
@@ -68,6 +68,21 @@ win32-dist:
 deb:
 	tools/install-deps.sh core deb
 	tools/build-deb.sh
+
+# The page: build/web/radixel.html, one self-contained file to open in a browser.
+web:
+	tools/install-deps.sh web
+	cmake --preset web
+	cmake --build --preset web --target radixel
+	@ls -l build/web/radixel.html
+
+# The page's tests in a headless Chromium: the person-level cases and
+# agreement with radixel-cli.
+web-test: web
+	tools/install-deps.sh core web
+	cmake --preset web-test
+	cmake --build --preset web-test --target web_person_test radixel-cli
+	ctest --preset web-test
 
 clean:
 	rm -rf build

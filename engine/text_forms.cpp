@@ -9,7 +9,9 @@
 // The Windows build reads and writes floating digits through mingw-w64's C
 // runtime (exact, and the program never leaves the "C" locale): libstdc++'s
 // floating-point <charconv> alone would double the size of the program.
-#if defined(_WIN32)
+// The browser build does the same: its C++ library has no floating-point
+// <charconv> at all.
+#if defined(_WIN32) || defined(__EMSCRIPTEN__)
 #define RADIXEL_FLOAT_TEXT_FROM_CRT 1
 #include <cstdio>
 #include <cstdlib>

@@ -2,6 +2,7 @@
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots]
 #                         [deb] [win32-dist]
+#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots] [web]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -25,6 +26,9 @@ declare -A groups=(
   [win32-emulation]="qemu-user-static"
   [deb]="lintian desktop-file-utils appstream"
   [win32-dist]="nsis zip unzip"
+  # The page (Emscripten, with the acorn parser its optimiser needs) and its
+  # tests in a headless Chromium driven through WebDriver.
+  [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium"
 )
 
 wanted=()

@@ -1,0 +1,75 @@
+#!/usr/bin/env python3
+"""Screenshots of the page as a person sees it, in a headless Chromium:
+converts one number with the keyboard, opens each box, and writes
+  OUT/web-main.png      the dialog after the conversion
+  OUT/web-sysmenu.png   the dialog with its system menu popped up
+  OUT/web-notice.png    the menu bar's "About Radixel" box
+  OUT/web-help.png      the menu bar's "Help!" box
+  OUT/web-version.png   the system menu's "About Radixel..." box
+Each picture is checked: no caption cut off, and more than a few colours.
+The browser it starts is ended before it returns.
+
+    tools/web-screenshot.py [PAGE] [OUT]   (default: build/web/radixel.html docs/screenshots)
+Needs: tools/install-deps.sh web screenshots (for ImageMagick's identify).
+"""
+
+import base64
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+import page_driver  # noqa: E402
+
+def shoot(page, out, name):
+    clipped = page.clipped()
+    if clipped:
+        raise SystemExit(f"web-screenshot: {name}: text cut off in {clipped}")
+    path = os.path.join(out, name)
+    png = base64.b64decode(page.cdp("Page.captureScreenshot", {"format": "png"})["data"])
+    with open(path, "wb") as f:
+        f.write(png)
+    colours = int(subprocess.run(["identify", "-format", "%k", path], capture_output=True, text=True,
+                                 check=True).stdout)
+    if colours < 16:
+        raise SystemExit(f"web-screenshot: {path} has only {colours} colours: blank or unfinished")
+    print(f"wrote {path} ({colours} colours)")
+
+
+def main(page_path, out):
+    if not os.path.exists(page_path):
+        raise SystemExit(f"web-screenshot: {page_path} is missing (make web)")
+    os.makedirs(out, exist_ok=True)
+    page = page_driver.Page(page_path)
+    try:
+        page.driver.set_window_size(520, 400)
+        page.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": 520, "height": 400, "deviceScaleFactor": 1, "mobile": False})
+        page.open()
+        box = 'css:section.rx-window [data-id="%d"]'
+        # The focus starts on OK; the input box takes the number and Enter converts.
+        page.type(box % 1000, "1f4")
+        page.key("Enter")
+        page.focus(box % 1000)
+        shoot(page, out, "web-main.png")
+
+        page.click("css:section.rx-window .rx-client", "right")
+        shoot(page, out, "web-sysmenu.png")
+        page.key("Escape")
+
+        for command, name in ((32771, "web-notice.png"), (57670, "web-help.png")):
+            page.click(f'css:.rx-menubar [data-id="{command}"]')
+            shoot(page, out, name)
+            page.click('css:dialog[open] [data-id="1"]')
+
+        page.key("AltSpace")
+        page.click('css:.rx-sysmenu [data-id="16"]')
+        shoot(page, out, "web-version.png")
+        page.click('css:dialog[open] [data-id="1"]')
+    finally:
+        page.close()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1] if len(sys.argv) > 1 else "build/web/radixel.html",
+         sys.argv[2] if len(sys.argv) > 2 else "docs/screenshots")
