@@ -26,7 +26,8 @@ bool LineReader::Next(std::string_view& line) {
     }
     scanned_ = end_;
     if (atEnd_) {
-      if (begin_ == end_) return false;
+      // A line that a failed read cut short is not handed out as if whole.
+      if (begin_ == end_ || readError_ != 0) return false;
       line = std::string_view(data + begin_, end_ - begin_);
       begin_ = scanned_ = end_;
       return true;
