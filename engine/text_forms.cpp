@@ -99,7 +99,11 @@ double PlaceValue(double digit, int bitsPerPlace, int position) {
   if (digit == 0.0) return 0.0;
   // Past 2^1100 every nonzero digit's place value is beyond a double.
   if (position > 1100 / bitsPerPlace) return digit * std::numeric_limits<double>::infinity();
-  return std::ldexp(digit, bitsPerPlace * position);
+  // 2^n for n up to 1023 is the bit pattern of the exponent n alone.
+  const int exponent = bitsPerPlace * position;
+  if (exponent > 1023) return digit * std::numeric_limits<double>::infinity();
+  const double power = std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+  return digit * power;
 }
 
 int HighestPowerOfTwo(double value) {

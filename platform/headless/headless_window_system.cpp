@@ -29,6 +29,9 @@ struct HeadlessWindowSystem::Window {
     const ControlTemplate* tmpl;
     std::string text;
     bool checked = false;
+    // The controls of its group: [groupFirst, groupEnd) in `controls`.
+    std::uint16_t groupFirst = 0;
+    std::uint16_t groupEnd = 0;
   };
 
   const DialogTemplate* tmpl = nullptr;
@@ -59,6 +62,18 @@ struct HeadlessWindowSystem::Window {
   bool indexed = false;
 
   void IndexControls() {
+    // A group runs from a control with the group style up to the next one.
+    std::size_t first = 0;
+    for (std::size_t i = 0; i <= controls.size(); ++i) {
+      if (i == controls.size() || (i > 0 && (controls[i].tmpl->style & style::kGroup))) {
+        for (std::size_t j = first; j < i; ++j) {
+          controls[j].groupFirst = static_cast<std::uint16_t>(first);
+          controls[j].groupEnd = static_cast<std::uint16_t>(i);
+        }
+        first = i;
+      }
+    }
+
     int lowest = 0;
     int highest = -1;
     for (const Control& c : controls) {
@@ -369,13 +384,9 @@ void HeadlessWindowSystem::Click(int id) {
   if (c == nullptr || c->tmpl->cls != ControlClass::kButton) return;
   if (c->tmpl->IsRadioButton()) {
     // An automatic radio button checks itself and clears the rest of its group.
-    const auto begin = w.controls.begin();
-    auto self = begin + (c - w.controls.data());
-    auto first = self;
-    while (first != begin && !(first->tmpl->style & style::kGroup)) --first;
-    for (auto it = first; it != w.controls.end(); ++it) {
-      if (it != first && (it->tmpl->style & style::kGroup)) break;
-      if (it->tmpl->IsRadioButton()) it->checked = (it == self);
+    for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
+      Window::Control& other = w.controls[i];
+      if (other.tmpl->IsRadioButton()) other.checked = (&other == c);
     }
   }
   SendCommand(w, id, kBnClicked);
