@@ -119,7 +119,11 @@ class CConversionForm : public CDialog {
 
  private:
   // Where `ch` stands in `set`, or -1; the place found is kept in m_pFound.
-  int FindInSet(const CharSet& set, char ch);
+  int FindInSet(const CharSet& set, char ch) {
+    const int index = set.index[static_cast<unsigned char>(ch)];
+    m_pFound = index >= 0 ? set.text + index : nullptr;
+    return index;
+  }
   // Copies `text` into m_szNumber (as much of it as fits) and raises
   // m_bIllegal for any character outside `set`; every character is checked.
   void CopyAndCheck(const CString& text, const CharSet& set);
