@@ -142,15 +142,25 @@ void CConversionForm::BinaryToDecimal() {
     m_strOutput = m_strInput;
     return;
   }
-  while (m_nPos < m_nLength && m_nPos < m_strInput.GetLength()) {
-    m_chCurrent = m_strInput.GetAt(m_nPos);
-    if (FindInSet(kDigitOneSet, m_chCurrent) >= 0) {
+  // The scan keeps its working values in locals and leaves the record's
+  // fields as the last step left them.
+  const std::string_view text = m_strInput.view();
+  const int count = std::min(m_nLength, m_strInput.GetLength());
+  double sum = m_dDigit;
+  int lastOne = -1;
+  for (int pos = 0; pos < count; ++pos) {
+    if (kDigitOneSet.index[static_cast<unsigned char>(text[static_cast<std::size_t>(pos)])] >= 0) {
       // Summed as a double: powers from 2^31 up do not fit the int field.
-      const double power = PlaceValue(1.0, 1, m_nPos);
-      m_nValue = TruncateToInt(power);
-      m_dDigit = power + m_dDigit;
+      sum = PlaceValue(1.0, 1, pos) + sum;
+      lastOne = pos;
     }
-    m_nPos = m_nPos + 1;
+  }
+  m_dDigit = sum;
+  if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));
+  if (count > 0) {
+    m_nPos = count;
+    m_chCurrent = text[static_cast<std::size_t>(count - 1)];
+    FindInSet(kDigitOneSet, m_chCurrent);
   }
   std::memset(m_szNumber, 0, sizeof m_szNumber);
   m_dResult = m_dDigit;
