@@ -37,7 +37,8 @@ void CConversionForm::HexadecimalToDecimal() {
   bool illegal = false;
   for (int pos = 0; pos < count; ++pos) {
     // The hexadecimal digits stand in the set at their own values.
-    const int digit = kHexLegalSet.index[static_cast<unsigned char>(text[static_cast<std::size_t>(pos)])];
+    const auto ch = static_cast<unsigned char>(text[static_cast<std::size_t>(pos)]);
+    const int digit = kHexLegalSet.index[ch];
     if (digit < 0) {
       illegal = true;
     } else {

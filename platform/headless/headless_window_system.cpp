@@ -11,7 +11,9 @@ using namespace msg;
 
 void ResetSystemMenu(std::vector<HeadlessWindowSystem::MenuEntry>& items) {
   items.clear();
-  for (const SystemMenuItem& item : kStandardSystemMenu) items.push_back({item.flags, item.id, item.text});
+  for (const SystemMenuItem& item : kStandardSystemMenu) {
+    items.push_back({item.flags, item.id, item.text});
+  }
 }
 }  // namespace
 
@@ -89,7 +91,8 @@ struct HeadlessWindowSystem::Window {
     places.assign(highest >= lowest ? static_cast<std::size_t>(highest - lowest) + 1 : 0, 0);
     for (std::size_t i = controls.size(); i-- > 0;) {
       const int id = controls[i].tmpl->id;
-      if (id != kStaticId) places[static_cast<std::size_t>(id - firstId)] = static_cast<std::uint16_t>(i + 1);
+      if (id == kStaticId) continue;
+      places[static_cast<std::size_t>(id - firstId)] = static_cast<std::uint16_t>(i + 1);
     }
   }
   Control* Find(int id) {
