@@ -27,7 +27,7 @@ fuzz:
 	cmake --build --preset fuzz --target fuzz_smoke
 
 bench:
-	tools/install-deps.sh core qt
+	tools/install-deps.sh core qt bench
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bin/radixel_bench

@@ -22,17 +22,18 @@ void CConversionForm::DoDataExchange(CDataExchange* pDX) {
 
 void CConversionForm::OnOK() { Convert(); }
 
-bool CConversionForm::IsInSet(const char* set, char ch) {
-  m_pFound = ch != '\0' ? std::strchr(set, ch) : nullptr;
-  return m_pFound != nullptr;
+int CConversionForm::FindInSet(const CharSet& set, char ch) {
+  const int index = set.index[static_cast<unsigned char>(ch)];
+  m_pFound = index >= 0 ? set.text + index : nullptr;
+  return index;
 }
 
-void CConversionForm::CopyAndCheck(const CString& text, const char* set) {
+void CConversionForm::CopyAndCheck(const CString& text, const CharSet& set) {
   std::memset(m_szNumber, 0, sizeof m_szNumber);
   m_nPos = 0;
   while (m_nPos < m_nLength && m_nPos < text.GetLength()) {
     m_chCurrent = text.GetAt(m_nPos);
-    if (!IsInSet(set, m_chCurrent)) m_bIllegal = 1;
+    if (FindInSet(set, m_chCurrent) < 0) m_bIllegal = 1;
     // The buffer keeps its last byte for the terminator.
     if (m_nPos < static_cast<int>(sizeof m_szNumber) - 1) m_szNumber[m_nPos] = m_chCurrent;
     m_nPos = m_nPos + 1;

@@ -8,36 +8,42 @@
 
 using radixel::engine::FormatDecimal12;
 using radixel::engine::FormatHex;
+using radixel::engine::HighestPowerOfTwo;
+using radixel::engine::PlaceValue;
 using radixel::engine::ReadLeadingDecimal;
 using radixel::engine::ReadWholePart;
 using radixel::engine::TruncateToInt;
 
 // Hexadecimal text in m_strInput to decimal text in m_strOutput, digit by
 // digit from the least significant up. An illegal character counts with the
-// value of the digit before it in the reversed text (0 at the start).
+// value of the digit before it in the reversed text (0 at the start). Each
+// place value 16^position is the exact power of two 2^(4 position); a zero
+// digit adds nothing at any place, so zeros before a value never make it
+// unrepresentable.
 void CConversionForm::HexadecimalToDecimal() {
   m_strSaved = m_strInput;
   m_strInput.MakeReverse();
   m_strInput.MakeUpper();
   m_nPos = 0;
+  m_dBase = 16.0;
   while (m_nPos < m_nLength && m_nPos < m_strInput.GetLength()) {
     m_chCurrent = m_strInput.GetAt(m_nPos);
-    if (!IsInSet(kHexLegalSet, m_chCurrent)) m_bIllegal = 1;
-    if (IsInSet(kDecimalDigitSet, m_chCurrent)) {
-      m_dDigit = static_cast<double>(m_chCurrent - '0');
-    } else if (m_chCurrent >= 'A' && m_chCurrent <= 'F') {
-      m_dDigit = static_cast<double>(m_chCurrent - 'A' + 10);
+    // The hexadecimal digits stand in the set at their own values.
+    const int digit = FindInSet(kHexLegalSet, m_chCurrent);
+    if (digit < 0) {
+      m_bIllegal = 1;
+    } else {
+      m_dDigit = static_cast<double>(digit);
     }
     m_dExponent = static_cast<double>(m_nPos);
-    m_dBase = 16.0;
-    m_dResult = std::pow(m_dBase, m_dExponent) * m_dDigit + m_dResult;
+    m_dResult = PlaceValue(m_dDigit, 4, m_nPos) + m_dResult;
     m_nPos = m_nPos + 1;
   }
   if (std::isfinite(m_dResult)) {
     FormatDecimal12(m_dResult, m_szNumber);
     m_strOutput = m_szNumber;
   } else {
-    m_bOverflow = 1;  // 257 or more digits: no double holds the sum
+    m_bOverflow = 1;  // no double holds the sum
   }
   m_strInput = m_strSaved;
 }
@@ -74,8 +80,9 @@ void CConversionForm::DecimalToHexadecimal() {
 }
 
 // Decimal text to exactly eight binary digits in m_strOutput, for 0 to 255.
-// In "Hex to Bin" the text is the decimal result of the first step. The
-// highest power of two that fits is found by counting powers upward.
+// In "Hex to Bin" the text is the decimal result of the first step. Each
+// step writes the highest power of two in the value, read from the exponent
+// of its floating form, and takes it away.
 void CConversionForm::DecimalToBinary() {
   m_nPos = 0;
   m_nValue = 0;
@@ -90,14 +97,10 @@ void CConversionForm::DecimalToBinary() {
     m_strOutput = kBinaryTemplate;
     if (!m_bOutOfRange) {
       while (m_nValue > 0) {
-        m_dExponent = 0.0;
-        // Powers of two are built with ldexp: exact, like pow, and cheaper.
-        do {
-          m_dResult = std::ldexp(1.0, static_cast<int>(m_dExponent));
-          m_dExponent = m_dExponent + 1.0;
-        } while (static_cast<double>(m_nValue) >= m_dResult);
-        m_dResult = std::ldexp(1.0, static_cast<int>(m_dExponent - 2.0));
-        m_strOutput.SetAt(TruncateToInt(8.0 - (m_dExponent - 1.0)), '1');
+        const int bit = HighestPowerOfTwo(static_cast<double>(m_nValue));
+        m_dExponent = static_cast<double>(bit + 2);
+        m_dResult = std::ldexp(1.0, bit);
+        m_strOutput.SetAt(7 - bit, '1');
         m_nValue = TruncateToInt(static_cast<double>(m_nValue) - m_dResult);
       }
     }
@@ -122,9 +125,9 @@ void CConversionForm::BinaryToDecimal() {
   }
   while (m_nPos < m_nLength && m_nPos < m_strInput.GetLength()) {
     m_chCurrent = m_strInput.GetAt(m_nPos);
-    if (IsInSet(kDigitOneSet, m_chCurrent)) {
+    if (FindInSet(kDigitOneSet, m_chCurrent) >= 0) {
       // Summed as a double: powers from 2^31 up do not fit the int field.
-      const double power = std::pow(2.0, m_nPos);
+      const double power = PlaceValue(1.0, 1, m_nPos);
       m_nValue = TruncateToInt(power);
       m_dDigit = power + m_dDigit;
     }
@@ -133,7 +136,7 @@ void CConversionForm::BinaryToDecimal() {
   std::memset(m_szNumber, 0, sizeof m_szNumber);
   m_dResult = m_dDigit;
   if (!std::isfinite(m_dResult)) {
-    m_bOverflow = 1;  // 1025 or more digits: no double holds the sum
+    m_bOverflow = 1;  // no double holds the sum
     return;
   }
   FormatDecimal12(m_dResult, m_szNumber);

@@ -18,6 +18,15 @@ inline constexpr std::size_t kNumberBufferSize = 20;
 // `value` must be finite; the text always fits the buffer.
 void FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
 
+// `digit` times the place value 2^(bitsPerPlace × position), exactly: +inf
+// where no double holds it; 0 for a zero digit at any place.
+double PlaceValue(double digit, int bitsPerPlace, int position);
+
+// The exponent of the highest power of two not above `value`, read from the
+// exponent bits of its floating form: 0 for 1, 7 for 255, 63 for 2^63.
+// -1 for a value below 1; `value` must be finite.
+int HighestPowerOfTwo(double value);
+
 // `value` in radix 16: lower case, no leading zeros, "0" for zero.
 void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
 

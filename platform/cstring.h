@@ -45,6 +45,8 @@ class CString {
   operator const char*() const { return text_.c_str(); }  // NOLINT: LPCTSTR conversion
   std::string_view view() const { return text_; }
   const std::string& str() const { return text_; }
+  // The bytes themselves, for filling the text in place.
+  std::string& str() { return text_; }
 
   friend bool operator==(const CString& a, const CString& b) { return a.text_ == b.text_; }
   friend bool operator==(const CString& a, std::string_view b) { return a.text_ == b; }

@@ -66,6 +66,11 @@ class WindowSystem {
 
   // --- Controls, addressed by the dialog and the control's id ---------------
   virtual std::string GetItemText(WindowHandle window, int id) = 0;
+  // The same text into `text`, whose storage is reused where it is large
+  // enough; a window system that keeps the texts itself overrides it.
+  virtual void ReadItemText(WindowHandle window, int id, std::string& text) {
+    text = GetItemText(window, id);
+  }
   virtual void SetItemText(WindowHandle window, int id, std::string_view text) = 0;
   virtual bool IsItemChecked(WindowHandle window, int id) = 0;
   virtual void CheckItem(WindowHandle window, int id, bool checked) = 0;

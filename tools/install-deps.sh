@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
-#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots]
+#   tools/install-deps.sh [core] [qt] [bench] [fuzz] [win32] [win32-emulation] [screenshots]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
 declare -A groups=(
   [core]="cmake make g++ libgtest-dev googletest libbenchmark-dev"
   [qt]="qt6-base-dev libx11-dev"
+  [bench]="python3 time"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
   [win32]="g++-mingw-w64-i686 wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils imagemagick"

@@ -51,6 +51,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   void EndModalLoop(WindowHandle window, std::intptr_t result) override;
   void DestroyWindow(WindowHandle window) override;
   std::string GetItemText(WindowHandle window, int id) override;
+  void ReadItemText(WindowHandle window, int id, std::string& text) override;
   void SetItemText(WindowHandle window, int id, std::string_view text) override;
   bool IsItemChecked(WindowHandle window, int id) override;
   void CheckItem(WindowHandle window, int id, bool checked) override;
@@ -94,6 +95,9 @@ class HeadlessWindowSystem final : public WindowSystem {
   void ClearQueue() { queue_.clear(); }
 
   // --- What a person sees ---------------------------------------------------
+  // A box's text as the window holds it, valid until the box changes; empty
+  // for a window or control that does not exist.
+  std::string_view ItemText(WindowHandle window, int id) const;
   WindowHandle ActiveWindow() const;
   bool IsOpen(WindowHandle window) const;
   int TemplateId(WindowHandle window) const;
