@@ -11,7 +11,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 (( $# > 0 )) || set -- "$here/build/release/bin/radixel-cli"
-[[ -x /usr/bin/time ]] || { echo "cli_long_lines: GNU time is needed (tools/install-deps.sh core)" >&2; exit 2; }
+[[ -x /usr/bin/time ]] || { echo "cli_long_lines: GNU time is needed (tools/install-deps.sh bench)" >&2; exit 2; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

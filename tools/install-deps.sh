@@ -5,7 +5,7 @@
 set -euo pipefail
 
 declare -A groups=(
-  [core]="cmake make g++ libgtest-dev googletest libbenchmark-dev time"
+  [core]="cmake make g++ libgtest-dev googletest libbenchmark-dev"
   [qt]="qt6-base-dev libx11-dev"
   [bench]="python3 time"
   [fuzz]="clang libclang-rt-14-dev"
