@@ -47,7 +47,7 @@ std::optional<ParsedLine> ParseLine(std::string_view line, std::string& problem)
   return ParsedLine{*mode, input};
 }
 
-void AppendRecord(OutputBuffer& out, const Boxes& boxes) {
+void AppendRecord(OutputBuffer& out, const BoxesView& boxes) {
   out.AppendEscaped(boxes.input);
   out.Append('\t');
   out.AppendEscaped(boxes.output);

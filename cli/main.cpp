@@ -59,7 +59,7 @@ int Print(std::string_view text, std::string_view tail, int status) {
 int ConvertOnce(int mode, std::string_view input) {
   if (!FitsRecord(input.size())) return UsageError(kInputTooLong);
   ConverterSession session;
-  const Boxes& boxes = session.Press(mode, input);
+  const BoxesView boxes = session.Press(mode, input);
   const int status = Print(boxes.output, "\n", boxes.errors.empty() ? 0 : 1);
   if (!boxes.errors.empty()) {
     OutputBuffer err(kStderrFd);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 #include "engine/text_forms.h"
 #include "platform/afxwin.h"
@@ -24,6 +25,22 @@ enum ConversionMode : int {
   MODE_BIN_TO_HEX = 4,
   MODE_BIN_TO_DEC = 5,
 };
+
+// Each mode's names, in the order of the modes: the word the command line
+// takes and the name tests and benchmarks show. The window's caption of a
+// mode is its radio button's text in the resources.
+struct ModeNames {
+  std::string_view word;
+  std::string_view name;
+};
+inline constexpr std::array<ModeNames, 6> kModes = {{
+    {"hex2dec", "HexToDec"},
+    {"hex2bin", "HexToBin"},
+    {"dec2hex", "DecToHex"},
+    {"dec2bin", "DecToBin"},
+    {"bin2hex", "BinToHex"},
+    {"bin2dec", "BinToDec"},
+}};
 
 // Character sets. A set keeps its characters and, for every byte, where it
 // stands among them (-1 where it is none of them), so that a membership test
@@ -102,7 +119,11 @@ class CConversionForm : public CDialog {
 
  private:
   // Where `ch` stands in `set`, or -1; the place found is kept in m_pFound.
-  int FindInSet(const CharSet& set, char ch);
+  int FindInSet(const CharSet& set, char ch) {
+    const int index = set.index[static_cast<unsigned char>(ch)];
+    m_pFound = index >= 0 ? set.text + index : nullptr;
+    return index;
+  }
   // Copies `text` into m_szNumber (as much of it as fits) and raises
   // m_bIllegal for any character outside `set`; every character is checked.
   void CopyAndCheck(const CString& text, const CharSet& set);

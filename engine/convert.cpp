@@ -42,9 +42,9 @@ void CConversionForm::Prepare() {
   m_bTooLong = 0;
   m_bOutOfRange = 0;
   m_bOverflow = 0;
-  m_strMsgIllegal = "";
-  m_strMsgTooLong = "";
-  m_strMsgRange = "";
+  m_strMsgIllegal.Empty();
+  m_strMsgTooLong.Empty();
+  m_strMsgRange.Empty();
   UpdateData(TRUE);
   m_strInput.MakeUpper();
   m_strSaved = m_strInput;
@@ -55,7 +55,7 @@ void CConversionForm::Prepare() {
 void CConversionForm::ReportErrors() {
   // Each later message replaces the earlier one: out of range wins over
   // too long, which wins over an illegal character.
-  m_strErrors = "";
+  m_strErrors.Empty();
   if (m_bIllegal == 1) {
     m_strMsgIllegal = kMsgIllegal;
     m_strErrors = m_strMsgIllegal;

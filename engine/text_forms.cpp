@@ -95,23 +95,6 @@ void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   *p = static_cast<char>('0' + magnitude % 10);
 }
 
-double PlaceValue(double digit, int bitsPerPlace, int position) {
-  if (digit == 0.0) return 0.0;
-  // Past 2^1100 every nonzero digit's place value is beyond a double.
-  if (position > 1100 / bitsPerPlace) return digit * std::numeric_limits<double>::infinity();
-  // 2^n for n up to 1023 is the bit pattern of the exponent n alone.
-  const int exponent = bitsPerPlace * position;
-  if (exponent > 1023) return digit * std::numeric_limits<double>::infinity();
-  const double power = std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
-  return digit * power;
-}
-
-int HighestPowerOfTwo(double value) {
-  if (!(value >= 1.0)) return -1;
-  const auto bits = std::bit_cast<std::uint64_t>(value);
-  return static_cast<int>((bits >> 52) & 0x7FF) - 1023;
-}
-
 void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
   std::memset(out, 0, sizeof out);
   std::to_chars(out, out + sizeof out - 1, value, 16);

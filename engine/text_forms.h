@@ -4,8 +4,10 @@
 // library and locale.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace radixel::engine {
@@ -19,13 +21,22 @@ inline constexpr std::size_t kNumberBufferSize = 20;
 void FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
 
 // `digit` times the place value 2^(bitsPerPlace × position), exactly: +inf
-// where no double holds it; 0 for a zero digit at any place.
-double PlaceValue(double digit, int bitsPerPlace, int position);
+// where no double holds it; 0 for a zero digit at any place. 2^n for n up
+// to 1023 is the bit pattern of the exponent n alone.
+inline double PlaceValue(double digit, int bitsPerPlace, int position) {
+  if (digit == 0.0) return 0.0;
+  if (position > 1023 / bitsPerPlace) return digit * std::numeric_limits<double>::infinity();
+  const int exponent = bitsPerPlace * position;
+  return digit * std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+}
 
 // The exponent of the highest power of two not above `value`, read from the
 // exponent bits of its floating form: 0 for 1, 7 for 255, 63 for 2^63.
 // -1 for a value below 1; `value` must be finite.
-int HighestPowerOfTwo(double value);
+inline int HighestPowerOfTwo(double value) {
+  if (!(value >= 1.0)) return -1;
+  return static_cast<int>((std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF) - 1023;
+}
 
 // `value` in radix 16: lower case, no leading zeros, "0" for zero.
 void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);

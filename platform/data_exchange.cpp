@@ -18,6 +18,19 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
   if (group.empty()) return;
   auto& ws = CurrentWindowSystem();
   HWND hWnd = pDX->m_pDlgWnd->m_hWnd;
+  const int first = group.front();
+  const int last = group.back();
+  if (last - first + 1 == static_cast<int>(group.size())) {
+    // Consecutive ids: the index is the checked button's distance from the first.
+    if (pDX->m_bSaveAndValidate) {
+      const int checked = ws.CheckedRadioButton(hWnd, first, last);
+      value = checked == 0 ? -1 : checked - first;
+    } else {
+      ws.CheckRadioButton(hWnd, first, last,
+                          value >= 0 && value < static_cast<int>(group.size()) ? first + value : 0);
+    }
+    return;
+  }
   if (pDX->m_bSaveAndValidate) {
     value = -1;
     for (std::size_t index = 0; index < group.size(); ++index) {

@@ -29,6 +29,7 @@ struct HeadlessWindowSystem::Window {
     const ControlTemplate* tmpl;
     std::string text;
     bool checked = false;
+    bool radio = false;  // an automatic radio button
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
     std::uint16_t groupFirst = 0;
     std::uint16_t groupEnd = 0;
@@ -62,6 +63,7 @@ struct HeadlessWindowSystem::Window {
   bool indexed = false;
 
   void IndexControls() {
+    for (Control& c : controls) c.radio = c.tmpl->IsRadioButton();
     // A group runs from a control with the group style up to the next one.
     std::size_t first = 0;
     for (std::size_t i = 0; i <= controls.size(); ++i) {
@@ -205,7 +207,8 @@ std::string HeadlessWindowSystem::GetItemText(WindowHandle window, int id) {
 }
 
 void HeadlessWindowSystem::ReadItemText(WindowHandle window, int id, std::string& text) {
-  text.assign(ItemText(window, id));
+  const std::string_view shown = ItemText(window, id);
+  if (text != shown) text.assign(shown);
 }
 
 std::string_view HeadlessWindowSystem::ItemText(WindowHandle window, int id) const {
@@ -216,7 +219,8 @@ std::string_view HeadlessWindowSystem::ItemText(WindowHandle window, int id) con
 
 void HeadlessWindowSystem::SetItemText(WindowHandle window, int id, std::string_view text) {
   Window* w = Get(window);
-  if (Window::Control* c = w ? w->Find(id) : nullptr) c->text.assign(text);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  if (c && c->text != text) c->text.assign(text);
 }
 
 bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
@@ -228,6 +232,25 @@ bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
 void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) {
   Window* w = Get(window);
   if (Window::Control* c = w ? w->Find(id) : nullptr) c->checked = checked;
+}
+
+int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
+  if (Window* w = Get(window)) {
+    for (int id = firstId; id <= lastId; ++id) {
+      const Window::Control* c = w->Find(id);
+      if (c && c->checked) return id;
+    }
+  }
+  return 0;
+}
+
+void HeadlessWindowSystem::CheckRadioButton(WindowHandle window, int firstId, int lastId,
+                                            int checkedId) {
+  if (Window* w = Get(window)) {
+    for (int id = firstId; id <= lastId; ++id) {
+      if (Window::Control* c = w->Find(id)) c->checked = id == checkedId;
+    }
+  }
 }
 
 // --- Messages ----------------------------------------------------------------
@@ -386,7 +409,7 @@ void HeadlessWindowSystem::Click(int id) {
     // An automatic radio button checks itself and clears the rest of its group.
     for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
       Window::Control& other = w.controls[i];
-      if (other.tmpl->IsRadioButton()) other.checked = (&other == c);
+      if (other.radio) other.checked = (&other == c);
     }
   }
   SendCommand(w, id, kBnClicked);

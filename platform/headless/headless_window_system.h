@@ -55,6 +55,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   void SetItemText(WindowHandle window, int id, std::string_view text) override;
   bool IsItemChecked(WindowHandle window, int id) override;
   void CheckItem(WindowHandle window, int id, bool checked) override;
+  int CheckedRadioButton(WindowHandle window, int firstId, int lastId) override;
+  void CheckRadioButton(WindowHandle window, int firstId, int lastId, int checkedId) override;
   std::intptr_t SendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
   std::intptr_t DefaultProcessing(WindowHandle window, std::uint32_t message,
