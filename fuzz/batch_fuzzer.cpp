@@ -16,7 +16,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -30,9 +29,6 @@
 #include "engine/conversion_form.h"
 
 namespace {
-
-constexpr std::array<std::string_view, 6> kModes = {"hex2dec", "hex2bin", "dec2hex",
-                                                     "dec2bin", "bin2hex", "bin2dec"};
 
 [[noreturn]] void Fail(const char* broken, std::size_t lineNumber, std::string_view detail) {
   std::fprintf(stderr, "invariant broken on line %zu: %s\n  %.*s\n", lineNumber, broken,
@@ -72,7 +68,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 std::optional<int> ModeOf(std::string_view word) {
   for (std::size_t mode = 0; mode < kModes.size(); ++mode) {
-    if (word == kModes[mode] || (word.size() == 1 && word[0] == static_cast<char>('0' + mode))) {
+    if (word == kModes[mode].word || (word.size() == 1 && word[0] == static_cast<char>('0' + mode))) {
       return static_cast<int>(mode);
     }
   }
