@@ -1,9 +1,17 @@
 // Convert: prepares the input, runs the conversions the mode calls for and
 // turns the raised flags into one message.
 #include "engine/conversion_form.h"
+#include "ui/record_limit.h"
 
 void CConversionForm::Convert() {
   Prepare();
+  if (m_bOverflow && m_nMode >= MODE_HEX_TO_DEC && m_nMode <= MODE_BIN_TO_DEC) {
+    // A text whose length the record cannot hold is never converted: the
+    // output box keeps what it held, under the too-long message.
+    ReportErrors();
+    UpdateData(FALSE);
+    return;
+  }
   switch (m_nMode) {
     case MODE_HEX_TO_DEC:
       HexadecimalToDecimal();
@@ -50,6 +58,7 @@ void CConversionForm::Prepare() {
   m_strSaved = m_strInput;
   m_nLength = m_strInput.GetLength();
   if (m_nLength > kMaxInputLength) m_bTooLong = 1;
+  if (!radixel::FitsRecord(m_strInput.size())) m_bOverflow = 1;
 }
 
 void CConversionForm::ReportErrors() {

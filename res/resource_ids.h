@@ -30,4 +30,4 @@ static_assert(IDC_HEX_TO_BIN == IDC_HEX_TO_DEC + 1 && IDC_DEC_TO_HEX == IDC_HEX_
 // Commands.
 inline constexpr unsigned IDM_ABOUTBOX = 0x0010;  // system-menu entry
 inline constexpr unsigned ID_APP_NOTICE = 32771;  // menu bar: About Radixel
-inline constexpr unsigned ID_HELP_BOX = 57670;    // menu bar: Help!, the library's Help command
+// The menu bar's Help! gives the library's standard Help command, ID_HELP.

@@ -9,11 +9,10 @@ namespace radixel::platform {
 namespace {
 using namespace msg;
 
-// The system menu every dialog with a system-menu style starts with.
-const HeadlessWindowSystem::MenuEntry kStandardSystemMenu[] = {
-    {0, 0xF120, "&Restore"}, {0, 0xF010, "&Move"},          {0, 0xF000, "&Size"},
-    {0, 0xF020, "Mi&nimize"}, {kMfSeparator, 0, ""}, {0, 0xF060, "&Close\tAlt+F4"},
-};
+void ResetSystemMenu(std::vector<HeadlessWindowSystem::MenuEntry>& items) {
+  items.clear();
+  for (const SystemMenuItem& item : kStandardSystemMenu) items.push_back({item.flags, item.id, item.text});
+}
 }  // namespace
 
 struct HeadlessWindowSystem::Menu {
@@ -136,7 +135,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(const DialogTemplate& dial
   }
   w.IndexControls();
   if (dialog.style & style::kSysMenu) {
-    w.systemMenu.items.assign(std::begin(kStandardSystemMenu), std::end(kStandardSystemMenu));
+    ResetSystemMenu(w.systemMenu.items);
   }
   if (const MenuTemplate* menu = FindMenu(dialog.menuId)) {
     for (const MenuItemTemplate& item : menu->items) {
@@ -326,7 +325,7 @@ MenuHandle HeadlessWindowSystem::GetSystemMenu(WindowHandle window, bool revert)
   Window* w = Get(window);
   if (w == nullptr || !(w->tmpl->style & style::kSysMenu)) return nullptr;
   if (revert) {
-    w->systemMenu.items.assign(std::begin(kStandardSystemMenu), std::end(kStandardSystemMenu));
+    ResetSystemMenu(w->systemMenu.items);
     return nullptr;
   }
   return reinterpret_cast<MenuHandle>(&w->systemMenu);
