@@ -32,6 +32,7 @@ bench:
 	cmake --build --preset release
 	./build/release/bin/radixel_bench
 	bench/cli_batch.sh build/release/bin/radixel-cli
+	bench/cli_long_lines.sh build/release/bin/radixel-cli
 	bench/startup/run_startup.sh build/release
 	bench/exe_size.sh
 
