@@ -35,10 +35,9 @@ int UsageError(std::string_view what) {
 
 // A usage error about an argument, quoted escaped and cut as batch messages
 // quote what they name, so that the message stays one line of plain text.
-int UsageError(std::string_view before, std::string_view argument, std::string_view after = {}) {
+int UsageError(std::string_view before, std::string_view argument) {
   std::string what(before);
   AppendQuoted(what, argument);
-  what.append(after);
   return UsageError(what);
 }
 
