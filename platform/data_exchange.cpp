@@ -20,8 +20,12 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
   HWND hWnd = pDX->m_pDlgWnd->m_hWnd;
   const int first = group.front();
   const int last = group.back();
-  if (last - first + 1 == static_cast<int>(group.size())) {
-    // Consecutive ids: the index is the checked button's distance from the first.
+  bool consecutive = true;
+  for (std::size_t index = 0; index < group.size(); ++index) {
+    consecutive = consecutive && group[index] == first + static_cast<int>(index);
+  }
+  if (consecutive) {
+    // Ids one after the other: a button's index is its distance from the first.
     if (pDX->m_bSaveAndValidate) {
       const int checked = ws.CheckedRadioButton(hWnd, first, last);
       value = checked == 0 ? -1 : checked - first;
