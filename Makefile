@@ -27,11 +27,14 @@ fuzz:
 	cmake --build --preset fuzz --target fuzz_smoke
 
 bench:
-	tools/install-deps.sh core qt
+	tools/install-deps.sh core qt bench screenshots
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bin/radixel_bench
 	bench/cli_batch.sh build/release/bin/radixel-cli
+	bench/cli_long_lines.sh build/release/bin/radixel-cli
+	bench/startup/run_startup.sh build/release
+	bench/exe_size.sh
 
 # radixel.exe for 32-bit Windows; shown under Wine where a display is set.
 win32:

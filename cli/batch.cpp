@@ -10,13 +10,12 @@
 #include "cli/modes.h"
 #include "cli/output_buffer.h"
 #include "cli/record_escape.h"
+#include "cli/usage.h"
+#include "ui/record_limit.h"
 
 namespace radixel::cli {
 
 namespace {
-
-// How much of an unknown mode a message quotes.
-constexpr std::size_t kQuotedModeLimit = 40;
 
 struct ParsedLine {
   int mode;
@@ -24,7 +23,8 @@ struct ParsedLine {
 };
 
 // Splits a line (its '\n' already gone) into mode and input; on a malformed
-// line returns nothing and says why in `problem`.
+// line, or an input too long to convert, returns nothing and says why in
+// `problem`.
 std::optional<ParsedLine> ParseLine(std::string_view line, std::string& problem) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   const std::size_t tab = line.find('\t');
@@ -35,22 +35,33 @@ std::optional<ParsedLine> ParseLine(std::string_view line, std::string& problem)
   const std::string_view word = line.substr(0, tab);
   const std::optional<int> mode = ParseMode(word);
   if (!mode) {
-    problem = "unknown mode \"";
-    AppendEscaped(problem, word.substr(0, kQuotedModeLimit));
-    if (word.size() > kQuotedModeLimit) problem += "...";
-    problem += '"';
+    problem = "unknown mode ";
+    AppendQuoted(problem, word);
     return std::nullopt;
   }
-  return ParsedLine{*mode, line.substr(tab + 1)};
+  const std::string_view input = line.substr(tab + 1);
+  if (!FitsRecord(input.size())) {
+    problem = kInputTooLong;
+    return std::nullopt;
+  }
+  return ParsedLine{*mode, input};
 }
 
-void AppendRecord(std::string& out, const Boxes& boxes) {
-  AppendEscaped(out, boxes.input);
-  out += '\t';
-  AppendEscaped(out, boxes.output);
-  out += '\t';
-  AppendEscaped(out, boxes.errors);
-  out += '\n';
+void AppendRecord(OutputBuffer& out, const BoxesView& boxes) {
+  out.AppendEscaped(boxes.input);
+  out.Append('\t');
+  out.AppendEscaped(boxes.output);
+  out.Append('\t');
+  out.AppendEscaped(boxes.errors);
+  out.Append('\n');
+}
+
+void ReportLine(OutputBuffer& err, unsigned long long lineNumber, std::string_view problem) {
+  err.Append("radixel-cli: line ");
+  err.Append(std::to_string(lineNumber));
+  err.Append(": ");
+  err.Append(problem);
+  err.Append('\n');
 }
 
 }  // namespace
@@ -69,26 +80,29 @@ int RunBatch(int inFd, int outFd, int errFd) {
   while (out.WriteError() == 0 && reader.Next(line)) {
     ++lineNumber;
     if (const std::optional<ParsedLine> parsed = ParseLine(line, problem)) {
-      AppendRecord(out.text(), session.Press(parsed->mode, parsed->input));
+      AppendRecord(out, session.Press(parsed->mode, parsed->input));
       out.FlushIfFull();
     } else {
       status = 2;
       // Records before this line come first where both streams meet.
       out.Flush();
-      err.Append("radixel-cli: line " + std::to_string(lineNumber) + ": " + problem + "\n");
+      ReportLine(err, lineNumber, problem);
       err.Flush();
     }
   }
   out.Flush();
 
   if (reader.ReadError() != 0) {
-    err.Append(std::string("radixel-cli: cannot read standard input: ") +
-               std::strerror(reader.ReadError()) + "\n");
+    if (reader.LineCutShort()) ReportLine(err, lineNumber + 1, kLineCutShort);
+    err.Append("radixel-cli: cannot read standard input: ");
+    err.Append(std::strerror(reader.ReadError()));
+    err.Append('\n');
     status = 2;
   }
   if (out.WriteError() != 0) {
-    err.Append(std::string("radixel-cli: cannot write standard output: ") +
-               std::strerror(out.WriteError()) + "\n");
+    err.Append("radixel-cli: cannot write standard output: ");
+    err.Append(std::strerror(out.WriteError()));
+    err.Append('\n');
     status = 2;
   }
   err.Flush();

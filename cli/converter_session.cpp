@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "res/resource_ids.h"
 
 namespace radixel::cli {
 
@@ -23,15 +22,8 @@ ConverterSession::ConverterSession() : installation_(ws_) {
 
 ConverterSession::~ConverterSession() { dialog_.DestroyWindow(); }
 
-const Boxes& ConverterSession::Press(int mode, std::string_view input) {
-  ws_.Type(IDC_INPUT, input);
-  ws_.Click(IDC_HEX_TO_DEC + mode);
-  ws_.Click(IDOK);
-  HWND window = dialog_.m_hWnd;
-  boxes_.input = ws_.GetItemText(window, IDC_INPUT);
-  boxes_.output = ws_.GetItemText(window, IDC_OUTPUT);
-  boxes_.errors = ws_.GetItemText(window, IDC_ERRORS);
-  return boxes_;
+BoxesView ConverterSession::Press(int mode, std::string_view input) {
+  return platform::Press(ws_, dialog_.m_hWnd, mode, input);
 }
 
 }  // namespace radixel::cli

@@ -8,20 +8,14 @@
 // since it installs its window system for the whole process.
 #pragma once
 
-#include <string>
 #include <string_view>
 
-#include "platform/headless/headless_window_system.h"
+#include "platform/headless/converter_press.h"
 #include "ui/converter_dlg.h"
 
 namespace radixel::cli {
 
-// What the three boxes show after a press.
-struct Boxes {
-  std::string input;
-  std::string output;
-  std::string errors;
-};
+using platform::BoxesView;
 
 class ConverterSession {
  public:
@@ -31,8 +25,9 @@ class ConverterSession {
   ConverterSession& operator=(const ConverterSession&) = delete;
 
   // Types `input` into the input box, clicks the radio button of `mode`
-  // (0 to 5) and presses OK; returns the boxes, valid until the next press.
-  const Boxes& Press(int mode, std::string_view input);
+  // (0 to 5) and presses OK; returns the window's own box texts, valid
+  // until the next press.
+  BoxesView Press(int mode, std::string_view input);
 
  private:
   // Installs the window system for the session's lifetime; declared between
@@ -45,7 +40,6 @@ class ConverterSession {
   platform::HeadlessWindowSystem ws_;
   Installation installation_;
   CConverterDlg dialog_;
-  Boxes boxes_;
 };
 
 }  // namespace radixel::cli

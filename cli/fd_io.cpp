@@ -11,11 +11,39 @@
 #include <unistd.h>
 #endif
 
+#ifdef _WIN32
+// Windows descriptors are never non-blocking; the events only name the direction.
+constexpr short kReadable = 1;
+constexpr short kWritable = 4;
+#else
+constexpr short kReadable = POLLIN;
+constexpr short kWritable = POLLOUT;
+#endif
+
 namespace radixel::cli {
 
 namespace {
 // One call never asks for more than this, so the count fits every platform's type.
 constexpr std::size_t kMaxChunk = std::size_t{1} << 30;
+
+// Whether a failed call should simply be made again: it was interrupted, or
+// the descriptor is non-blocking (as a parent process may leave it) and had
+// nothing to give or no room, in which case this waits until it has.
+bool ShouldRetry(int fd, short events) {
+  if (errno == EINTR) return true;
+#ifdef _WIN32
+  (void)fd;
+  (void)events;
+  return false;
+#else
+  if (errno != EAGAIN && errno != EWOULDBLOCK) return false;
+  pollfd p{fd, events, 0};
+  while (::poll(&p, 1, -1) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+#endif
+}
 }  // namespace
 
 void UseBinaryStandardStreams() {
@@ -34,7 +62,7 @@ long ReadSome(int fd, char* buffer, std::size_t size) {
 #else
     const long n = static_cast<long>(::read(fd, buffer, size));
 #endif
-    if (n >= 0 || errno != EINTR) return n;
+    if (n >= 0 || !ShouldRetry(fd, kReadable)) return n;
   }
 }
 
@@ -61,7 +89,7 @@ bool WriteAll(int fd, std::string_view bytes) {
     const long n = static_cast<long>(::write(fd, bytes.data(), chunk));
 #endif
     if (n < 0) {
-      if (errno == EINTR) continue;
+      if (ShouldRetry(fd, kWritable)) continue;
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(n));

@@ -21,7 +21,8 @@ void UseBinaryStandardStreams();
 
 // Reads at most `size` bytes into `buffer`, waiting only until some are
 // there. Returns the count, 0 at end of input, or -1 on failure (errno set).
-// Interrupted calls are retried.
+// Interrupted calls are retried; on a non-blocking descriptor it waits for
+// input rather than failing.
 long ReadSome(int fd, char* buffer, std::size_t size);
 
 // Whether a read of `fd` would return at once (data or end of input are
@@ -29,7 +30,8 @@ long ReadSome(int fd, char* buffer, std::size_t size);
 // could wait.
 bool InputWaiting(int fd);
 
-// Writes every byte of `bytes`, retrying short and interrupted writes.
+// Writes every byte of `bytes`, retrying short and interrupted writes and
+// waiting for room on a non-blocking descriptor.
 // Returns false on failure (errno set).
 bool WriteAll(int fd, std::string_view bytes);
 

@@ -1,5 +1,6 @@
 #include "cli/line_reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -10,6 +11,10 @@ namespace radixel::cli {
 
 namespace {
 constexpr std::size_t kReadSize = 64 * 1024;
+// The buffer doubles up to this size and then grows by it, so that it never
+// holds much more than the longest line: a huge line's memory is counted
+// against the line, not against twice the line.
+constexpr std::size_t kMaxGrowth = 8 * 1024 * 1024;
 }  // namespace
 
 LineReader::LineReader(int fd, std::function<void()> beforeWait)
@@ -26,7 +31,8 @@ bool LineReader::Next(std::string_view& line) {
     }
     scanned_ = end_;
     if (atEnd_) {
-      if (begin_ == end_) return false;
+      // A line that a failed read cut short is not handed out as if whole.
+      if (begin_ == end_ || readError_ != 0) return false;
       line = std::string_view(data + begin_, end_ - begin_);
       begin_ = scanned_ = end_;
       return true;
@@ -44,7 +50,11 @@ void LineReader::Fill() {
     scanned_ -= begin_;
     begin_ = 0;
   }
-  if (buffer_.size() - end_ < kReadSize / 2) buffer_.resize(buffer_.size() * 2);
+  if (buffer_.size() - end_ < kReadSize / 2) {
+    const std::size_t size = buffer_.size() + std::min(buffer_.size(), kMaxGrowth);
+    buffer_.reserve(size);  // exactly: resize alone would double the capacity
+    buffer_.resize(size);
+  }
   if (beforeWait_ && !InputWaiting(fd_)) beforeWait_();
   const long n = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
   if (n > 0) {

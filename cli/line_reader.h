@@ -29,6 +29,9 @@ class LineReader {
 
   // errno of a failed read, 0 when input simply ended.
   int ReadError() const { return readError_; }
+  // Whether a failed read cut a line short: its start was read, its end
+  // never came, and Next did not return it.
+  bool LineCutShort() const { return readError_ != 0 && begin_ != end_; }
 
  private:
   // Moves the unread bytes to the front, makes room and reads once.

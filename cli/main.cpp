@@ -14,24 +14,38 @@
 #include "cli/fd_io.h"
 #include "cli/modes.h"
 #include "cli/output_buffer.h"
+#include "cli/record_escape.h"
 #include "cli/usage.h"
+#include "ui/record_limit.h"
 
 using namespace radixel::cli;
+using radixel::FitsRecord;
 
 namespace {
 
 constexpr int kUsageError = 2;
 
-int UsageError(const std::string& what) {
-  const std::string line = "radixel-cli: " + what + " (" + kUsageLine + ")\n";
+int UsageError(std::string_view what) {
+  std::string line = "radixel-cli: ";
+  line.append(what);
+  line.append(" (").append(kUsageLine).append(")\n");
   WriteAll(kStderrFd, line);
   return kUsageError;
 }
 
-// Writes `text` to stdout; a failed write is a failure of the run.
-int Print(const std::string& text, int status) {
+// A usage error about an argument, quoted escaped and cut as batch messages
+// quote what they name, so that the message stays one line of plain text.
+int UsageError(std::string_view before, std::string_view argument) {
+  std::string what(before);
+  AppendQuoted(what, argument);
+  return UsageError(what);
+}
+
+// Writes `text` and `tail` to stdout; a failed write is a failure of the run.
+int Print(std::string_view text, std::string_view tail, int status) {
   OutputBuffer out(kStdoutFd);
   out.Append(text);
+  out.Append(tail);
   out.Flush();
   if (out.WriteError() != 0) {
     WriteAll(kStderrFd, std::string("radixel-cli: cannot write standard output: ") +
@@ -42,19 +56,25 @@ int Print(const std::string& text, int status) {
 }
 
 int ConvertOnce(int mode, std::string_view input) {
+  if (!FitsRecord(input.size())) return UsageError(kInputTooLong);
   ConverterSession session;
-  const Boxes& boxes = session.Press(mode, input);
-  const int status = Print(boxes.output + "\n", boxes.errors.empty() ? 0 : 1);
-  if (!boxes.errors.empty()) WriteAll(kStderrFd, boxes.errors + "\n");
+  const BoxesView boxes = session.Press(mode, input);
+  const int status = Print(boxes.output, "\n", boxes.errors.empty() ? 0 : 1);
+  if (!boxes.errors.empty()) {
+    OutputBuffer err(kStderrFd);
+    err.Append(boxes.errors);
+    err.Append('\n');
+    err.Flush();
+  }
   return status;
 }
 
 int RunOption(std::string_view option) {
   if (option == "--batch") return RunBatch(kStdinFd, kStdoutFd, kStderrFd);
-  if (option == "--help") return Print(UsageText(), 0);
-  if (option == "--version") return Print(VersionText() + "\n", 0);
-  if (option.starts_with("-")) return UsageError("unknown option \"" + std::string(option) + "\"");
-  return UsageError("INPUT is missing after MODE \"" + std::string(option) + "\"");
+  if (option == "--help") return Print(UsageText(), "", 0);
+  if (option == "--version") return Print(VersionText(), "\n", 0);
+  if (option.starts_with("-")) return UsageError("unknown option ", option);
+  return UsageError("INPUT is missing after MODE ", option);
 }
 
 bool IsOption(std::string_view word) {
@@ -71,6 +91,6 @@ int main(int argc, char** argv) {
   if (IsOption(first)) return UsageError(std::string(first) + " takes no other arguments");
   if (argc > 3) return UsageError("too many arguments; quote an INPUT that holds spaces");
   const std::optional<int> mode = ParseMode(first);
-  if (!mode) return UsageError("unknown mode \"" + std::string(first) + "\"");
+  if (!mode) return UsageError("unknown mode ", first);
   return ConvertOnce(*mode, argv[2]);
 }

@@ -6,10 +6,16 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/conversion_form.h"
+
 namespace radixel::cli {
 
-inline constexpr std::array<std::string_view, 6> kModeNames = {
-    "hex2dec", "hex2bin", "dec2hex", "dec2bin", "bin2hex", "bin2dec"};
+// The modes' command-line words, from the engine's table of modes.
+inline constexpr std::array<std::string_view, kModes.size()> kModeNames = [] {
+  std::array<std::string_view, kModes.size()> words{};
+  for (std::size_t i = 0; i < kModes.size(); ++i) words[i] = kModes[i].word;
+  return words;
+}();
 
 // The mode (0 to 5) that `word` names, by name or digit; nothing otherwise.
 std::optional<int> ParseMode(std::string_view word);

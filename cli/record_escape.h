@@ -1,14 +1,23 @@
-// The escaping that keeps every batch record on one line: in a field,
-// backslash, tab, newline and carriage return are written \\ \t \n \r, any
-// other byte below 0x20 and 0x7F as \xHH (capital hex digits), and every
-// other byte, UTF-8 or not, as it is.
+// The escaping that keeps every batch record, and every message quoting
+// what was typed, on one line: in a field, backslash, tab, newline and
+// carriage return are written \\ \t \n \r, any other byte below 0x20 and
+// 0x7F as \xHH (capital hex digits), and every other byte, UTF-8 or not, as
+// it is.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace radixel::cli {
 
 void AppendEscaped(std::string& out, std::string_view field);
+
+// How much of a word a message quotes.
+inline constexpr std::size_t kQuotedLimit = 40;
+
+// Appends "word", escaped, with at most kQuotedLimit of its bytes and "..."
+// after a longer word's cut.
+void AppendQuoted(std::string& out, std::string_view word);
 
 }  // namespace radixel::cli

@@ -1,5 +1,6 @@
 #include "engine/conversion_form.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "res/resource_ids.h"
@@ -22,20 +23,21 @@ void CConversionForm::DoDataExchange(CDataExchange* pDX) {
 
 void CConversionForm::OnOK() { Convert(); }
 
-bool CConversionForm::IsInSet(const char* set, char ch) {
-  m_pFound = ch != '\0' ? std::strchr(set, ch) : nullptr;
-  return m_pFound != nullptr;
-}
-
-void CConversionForm::CopyAndCheck(const CString& text, const char* set) {
+void CConversionForm::CopyAndCheck(const CString& text, const CharSet& set) {
   std::memset(m_szNumber, 0, sizeof m_szNumber);
-  m_nPos = 0;
-  while (m_nPos < m_nLength && m_nPos < text.GetLength()) {
-    m_chCurrent = text.GetAt(m_nPos);
-    if (!IsInSet(set, m_chCurrent)) m_bIllegal = 1;
-    // The buffer keeps its last byte for the terminator.
-    if (m_nPos < static_cast<int>(sizeof m_szNumber) - 1) m_szNumber[m_nPos] = m_chCurrent;
-    m_nPos = m_nPos + 1;
+  const std::string_view chars = text.view();
+  const std::size_t count =
+      std::min(chars.size(), static_cast<std::size_t>(m_nLength < 0 ? 0 : m_nLength));
+  // The buffer keeps its last byte for the terminator.
+  std::memcpy(m_szNumber, chars.data(), std::min(count, sizeof m_szNumber - 1));
+  bool illegal = false;
+  for (std::size_t i = 0; i < count; ++i) {
+    illegal |= set.index[static_cast<unsigned char>(chars[i])] < 0;
+  }
+  if (illegal) m_bIllegal = 1;
+  if (count > 0) {
+    m_chCurrent = chars[count - 1];
+    FindInSet(set, m_chCurrent);
   }
   m_nPos = m_nLength;
 }

@@ -8,6 +8,10 @@
 // (UpdateData(FALSE)).
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 #include "engine/text_forms.h"
 #include "platform/afxwin.h"
 
@@ -22,12 +26,41 @@ enum ConversionMode : int {
   MODE_BIN_TO_DEC = 5,
 };
 
-// Character sets: a character belongs to a set when it is one of its characters.
-inline constexpr const char* kHexLegalSet = "0123456789ABCDEF";
-inline constexpr const char* kDecimalDigitSet = "1234567890";
-inline constexpr const char* kDecimalLegalSet = "1234567890.";
-inline constexpr const char* kBinaryLegalSet = "10";
-inline constexpr const char* kDigitOneSet = "1";
+// Each mode's names, in the order of the modes: the word the command line
+// takes and the name tests and benchmarks show. The window's caption of a
+// mode is its radio button's text in the resources.
+struct ModeNames {
+  std::string_view word;
+  std::string_view name;
+};
+inline constexpr std::array<ModeNames, 6> kModes = {{
+    {"hex2dec", "HexToDec"},
+    {"hex2bin", "HexToBin"},
+    {"dec2hex", "DecToHex"},
+    {"dec2bin", "DecToBin"},
+    {"bin2hex", "BinToHex"},
+    {"bin2dec", "BinToDec"},
+}};
+
+// Character sets. A set keeps its characters and, for every byte, where it
+// stands among them (-1 where it is none of them), so that a membership test
+// is one look-up; the string terminator is in no set.
+struct CharSet {
+  const char* text;
+  std::array<signed char, 256> index;
+};
+constexpr CharSet MakeCharSet(const char* text) {
+  CharSet set{text, {}};
+  set.index.fill(-1);
+  for (int i = 0; text[i] != '\0'; ++i) {
+    set.index[static_cast<unsigned char>(text[i])] = static_cast<signed char>(i);
+  }
+  return set;
+}
+inline constexpr CharSet kHexLegalSet = MakeCharSet("0123456789ABCDEF");
+inline constexpr CharSet kDecimalLegalSet = MakeCharSet("1234567890.");
+inline constexpr CharSet kBinaryLegalSet = MakeCharSet("10");
+inline constexpr CharSet kDigitOneSet = MakeCharSet("1");
 
 // The error messages, as the error box shows them.
 inline constexpr const char* kMsgIllegal = "Your entered an illegal char.";
@@ -85,10 +118,13 @@ class CConversionForm : public CDialog {
   virtual void ReportErrors();
 
  private:
-  // Whether `ch` is in `set`; the place found is kept in m_pFound. The
-  // string terminator is in no set.
-  bool IsInSet(const char* set, char ch);
+  // Where `ch` stands in `set`, or -1; the place found is kept in m_pFound.
+  int FindInSet(const CharSet& set, char ch) {
+    const int index = set.index[static_cast<unsigned char>(ch)];
+    m_pFound = index >= 0 ? set.text + index : nullptr;
+    return index;
+  }
   // Copies `text` into m_szNumber (as much of it as fits) and raises
   // m_bIllegal for any character outside `set`; every character is checked.
-  void CopyAndCheck(const CString& text, const char* set);
+  void CopyAndCheck(const CString& text, const CharSet& set);
 };

@@ -2,42 +2,64 @@
 // the chained modes hand the first step's decimal text on through
 // m_strOutput.
 #include <cmath>
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "engine/conversion_form.h"
 
 using radixel::engine::FormatDecimal12;
 using radixel::engine::FormatHex;
+using radixel::engine::HighestPowerOfTwo;
+using radixel::engine::PlaceValue;
+using radixel::engine::PowerOfTwo;
 using radixel::engine::ReadLeadingDecimal;
 using radixel::engine::ReadWholePart;
 using radixel::engine::TruncateToInt;
 
 // Hexadecimal text in m_strInput to decimal text in m_strOutput, digit by
 // digit from the least significant up. An illegal character counts with the
-// value of the digit before it in the reversed text (0 at the start).
+// value of the digit before it in the reversed text (0 at the start). Each
+// place value 16^position is the exact power of two 2^(4 position); a zero
+// digit adds nothing at any place, so zeros before a value never make it
+// unrepresentable.
 void CConversionForm::HexadecimalToDecimal() {
   m_strSaved = m_strInput;
   m_strInput.MakeReverse();
   m_strInput.MakeUpper();
-  m_nPos = 0;
-  while (m_nPos < m_nLength && m_nPos < m_strInput.GetLength()) {
-    m_chCurrent = m_strInput.GetAt(m_nPos);
-    if (!IsInSet(kHexLegalSet, m_chCurrent)) m_bIllegal = 1;
-    if (IsInSet(kDecimalDigitSet, m_chCurrent)) {
-      m_dDigit = static_cast<double>(m_chCurrent - '0');
-    } else if (m_chCurrent >= 'A' && m_chCurrent <= 'F') {
-      m_dDigit = static_cast<double>(m_chCurrent - 'A' + 10);
+  m_dBase = 16.0;
+  // The scan keeps its working values in locals and leaves the record's
+  // fields as the last step left them.
+  const std::string_view text = m_strInput.view();
+  const int count = std::min(m_nLength, m_strInput.GetLength());
+  double digitValue = m_dDigit;
+  double sum = m_dResult;
+  bool illegal = false;
+  for (int pos = 0; pos < count; ++pos) {
+    // The hexadecimal digits stand in the set at their own values.
+    const auto ch = static_cast<unsigned char>(text[static_cast<std::size_t>(pos)]);
+    const int digit = kHexLegalSet.index[ch];
+    if (digit < 0) {
+      illegal = true;
+    } else {
+      digitValue = static_cast<double>(digit);
     }
-    m_dExponent = static_cast<double>(m_nPos);
-    m_dBase = 16.0;
-    m_dResult = std::pow(m_dBase, m_dExponent) * m_dDigit + m_dResult;
-    m_nPos = m_nPos + 1;
+    sum = PlaceValue(digitValue, 4, pos) + sum;
+  }
+  if (illegal) m_bIllegal = 1;
+  m_dDigit = digitValue;
+  m_dResult = sum;
+  m_nPos = count > 0 ? count : 0;
+  if (count > 0) {
+    m_chCurrent = text[static_cast<std::size_t>(count - 1)];
+    FindInSet(kHexLegalSet, m_chCurrent);
+    m_dExponent = static_cast<double>(count - 1);
   }
   if (std::isfinite(m_dResult)) {
     FormatDecimal12(m_dResult, m_szNumber);
     m_strOutput = m_szNumber;
   } else {
-    m_bOverflow = 1;  // 257 or more digits: no double holds the sum
+    m_bOverflow = 1;  // no double holds the sum
   }
   m_strInput = m_strSaved;
 }
@@ -74,8 +96,9 @@ void CConversionForm::DecimalToHexadecimal() {
 }
 
 // Decimal text to exactly eight binary digits in m_strOutput, for 0 to 255.
-// In "Hex to Bin" the text is the decimal result of the first step. The
-// highest power of two that fits is found by counting powers upward.
+// In "Hex to Bin" the text is the decimal result of the first step. Each
+// step writes the highest power of two in the value, read from the exponent
+// of its floating form, and takes it away.
 void CConversionForm::DecimalToBinary() {
   m_nPos = 0;
   m_nValue = 0;
@@ -88,18 +111,18 @@ void CConversionForm::DecimalToBinary() {
     m_nValue = TruncateToInt(std::floor(m_dResult));
     if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
     m_strOutput = kBinaryTemplate;
-    if (!m_bOutOfRange) {
-      while (m_nValue > 0) {
-        m_dExponent = 0.0;
-        // Powers of two are built with ldexp: exact, like pow, and cheaper.
-        do {
-          m_dResult = std::ldexp(1.0, static_cast<int>(m_dExponent));
-          m_dExponent = m_dExponent + 1.0;
-        } while (static_cast<double>(m_nValue) >= m_dResult);
-        m_dResult = std::ldexp(1.0, static_cast<int>(m_dExponent - 2.0));
-        m_strOutput.SetAt(TruncateToInt(8.0 - (m_dExponent - 1.0)), '1');
-        m_nValue = TruncateToInt(static_cast<double>(m_nValue) - m_dResult);
+    if (!m_bOutOfRange && m_nValue > 0) {
+      int value = m_nValue;
+      int bit = 0;
+      while (value > 0) {
+        bit = HighestPowerOfTwo(static_cast<double>(value));
+        m_strOutput.SetAt(7 - bit, '1');
+        value -= 1 << bit;
       }
+      // The record as the last step leaves it: the lowest power taken.
+      m_dExponent = static_cast<double>(bit + 2);
+      m_dResult = PowerOfTwo(bit);
+      m_nValue = 0;
     }
   }
   m_strInput = m_strSaved;
@@ -120,20 +143,30 @@ void CConversionForm::BinaryToDecimal() {
     m_strOutput = m_strInput;
     return;
   }
-  while (m_nPos < m_nLength && m_nPos < m_strInput.GetLength()) {
-    m_chCurrent = m_strInput.GetAt(m_nPos);
-    if (IsInSet(kDigitOneSet, m_chCurrent)) {
+  // The scan keeps its working values in locals and leaves the record's
+  // fields as the last step left them.
+  const std::string_view text = m_strInput.view();
+  const int count = std::min(m_nLength, m_strInput.GetLength());
+  double sum = m_dDigit;
+  int lastOne = -1;
+  for (int pos = 0; pos < count; ++pos) {
+    if (kDigitOneSet.index[static_cast<unsigned char>(text[static_cast<std::size_t>(pos)])] >= 0) {
       // Summed as a double: powers from 2^31 up do not fit the int field.
-      const double power = std::pow(2.0, m_nPos);
-      m_nValue = TruncateToInt(power);
-      m_dDigit = power + m_dDigit;
+      sum = PlaceValue(1.0, 1, pos) + sum;
+      lastOne = pos;
     }
-    m_nPos = m_nPos + 1;
+  }
+  m_dDigit = sum;
+  if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));
+  if (count > 0) {
+    m_nPos = count;
+    m_chCurrent = text[static_cast<std::size_t>(count - 1)];
+    FindInSet(kDigitOneSet, m_chCurrent);
   }
   std::memset(m_szNumber, 0, sizeof m_szNumber);
   m_dResult = m_dDigit;
   if (!std::isfinite(m_dResult)) {
-    m_bOverflow = 1;  // 1025 or more digits: no double holds the sum
+    m_bOverflow = 1;  // no double holds the sum
     return;
   }
   FormatDecimal12(m_dResult, m_szNumber);

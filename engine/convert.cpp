@@ -1,9 +1,17 @@
 // Convert: prepares the input, runs the conversions the mode calls for and
 // turns the raised flags into one message.
 #include "engine/conversion_form.h"
+#include "ui/record_limit.h"
 
 void CConversionForm::Convert() {
   Prepare();
+  if (m_bOverflow && m_nMode >= MODE_HEX_TO_DEC && m_nMode <= MODE_BIN_TO_DEC) {
+    // A text whose length the record cannot hold is never converted: the
+    // output box keeps what it held, under the too-long message.
+    ReportErrors();
+    UpdateData(FALSE);
+    return;
+  }
   switch (m_nMode) {
     case MODE_HEX_TO_DEC:
       HexadecimalToDecimal();
@@ -42,20 +50,21 @@ void CConversionForm::Prepare() {
   m_bTooLong = 0;
   m_bOutOfRange = 0;
   m_bOverflow = 0;
-  m_strMsgIllegal = "";
-  m_strMsgTooLong = "";
-  m_strMsgRange = "";
+  m_strMsgIllegal.Empty();
+  m_strMsgTooLong.Empty();
+  m_strMsgRange.Empty();
   UpdateData(TRUE);
   m_strInput.MakeUpper();
   m_strSaved = m_strInput;
   m_nLength = m_strInput.GetLength();
   if (m_nLength > kMaxInputLength) m_bTooLong = 1;
+  if (!radixel::FitsRecord(m_strInput.size())) m_bOverflow = 1;
 }
 
 void CConversionForm::ReportErrors() {
   // Each later message replaces the earlier one: out of range wins over
   // too long, which wins over an illegal character.
-  m_strErrors = "";
+  m_strErrors.Empty();
   if (m_bIllegal == 1) {
     m_strMsgIllegal = kMsgIllegal;
     m_strErrors = m_strMsgIllegal;

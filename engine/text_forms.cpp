@@ -1,5 +1,6 @@
 #include "engine/text_forms.h"
 
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -35,6 +36,12 @@ void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   if (value < 0) {
     *p++ = '-';
     value = -value;
+  }
+  // A whole number below 10^12 has at most 12 digits: all of them, and the point.
+  if (value >= 1.0 && value < 1e12 && value == std::floor(value)) {
+    p = std::to_chars(p, out + sizeof out, static_cast<std::uint64_t>(value)).ptr;
+    *p = '.';
+    return;
   }
 
   // 17 significant digits, correctly rounded: d.dddddddddddddddde±XX
@@ -95,14 +102,21 @@ void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
   std::to_chars(out, out + sizeof out - 1, value, 16);
 }
 
-int TruncateToInt(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483648.0) return INT_MAX;
-  if (value <= -2147483649.0) return INT_MIN;
-  return static_cast<int>(value);
-}
-
 double ReadLeadingDecimal(std::string_view text) {
+  // A whole number of up to 15 digits (with or without a point after it)
+  // is below 2^53, so its double is the integer itself.
+  std::size_t digits = 0;
+  std::uint64_t whole = 0;
+  while (digits < text.size() && digits <= 15 && text[digits] >= '0' && text[digits] <= '9') {
+    whole = whole * 10 + static_cast<std::uint64_t>(text[digits] - '0');
+    ++digits;
+  }
+  const bool fractionFollows = digits + 1 < text.size() && text[digits] == '.' &&
+                               text[digits + 1] >= '0' && text[digits + 1] <= '9';
+  const bool moreDigits = digits < text.size() && text[digits] >= '0' && text[digits] <= '9';
+  if (digits > 0 && digits <= 15 && !fractionFollows && !moreDigits) {
+    return static_cast<double>(whole);
+  }
 #ifdef RADIXEL_FLOAT_TEXT_FROM_CRT
   // The same number as below: an optional '-', digits, '.', digits; strtod
   // gives +inf where it is too large and 0 where it underflows.

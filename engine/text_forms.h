@@ -4,8 +4,10 @@
 // library and locale.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace radixel::engine {
@@ -18,12 +20,39 @@ inline constexpr std::size_t kNumberBufferSize = 20;
 // `value` must be finite; the text always fits the buffer.
 void FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
 
+// 2^exponent for 0 <= exponent <= 1023, exactly: the bit pattern of the
+// exponent alone.
+inline double PowerOfTwo(int exponent) {
+  return std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+}
+
+// `digit` times the place value 2^(bitsPerPlace × position), exactly: +inf
+// where no double holds it; 0 for a zero digit at any place.
+inline double PlaceValue(double digit, int bitsPerPlace, int position) {
+  if (digit == 0.0) return 0.0;
+  if (position > 1023 / bitsPerPlace) return digit * std::numeric_limits<double>::infinity();
+  return digit * PowerOfTwo(bitsPerPlace * position);
+}
+
+// The exponent of the highest power of two not above `value`, read from the
+// exponent bits of its floating form: 0 for 1, 7 for 255, 63 for 2^63.
+// -1 for a value below 1; `value` must be finite.
+inline int HighestPowerOfTwo(double value) {
+  if (!(value >= 1.0)) return -1;
+  return static_cast<int>((std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF) - 1023;
+}
+
 // `value` in radix 16: lower case, no leading zeros, "0" for zero.
 void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
 
 // Truncation toward zero, saturating at the int range (NaN gives 0), so
 // that no conversion is ever out of range.
-int TruncateToInt(double value);
+inline int TruncateToInt(double value) {
+  if (value != value) return 0;
+  if (value >= 2147483648.0) return std::numeric_limits<int>::max();
+  if (value <= -2147483649.0) return std::numeric_limits<int>::min();
+  return static_cast<int>(value);
+}
 
 // The leading decimal number of `text`, as the C library's atof reads it in
 // the "C" locale: digits, a ".", digits; reading stops at anything else.

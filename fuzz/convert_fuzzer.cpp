@@ -25,16 +25,12 @@
 #include <string_view>
 
 #include "engine/conversion_form.h"
-#include "platform/headless/headless_window_system.h"
+#include "platform/headless/converter_press.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-struct Boxes {
-  std::string input;
-  std::string output;
-  std::string errors;
-};
+using radixel::platform::Boxes;
 
 struct Press {
   int mode;
@@ -157,15 +153,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.Create();
     ws.Type(IDC_OUTPUT, press.oldOutput);
     ws.Type(IDC_ERRORS, press.oldErrors);
-    ws.Type(IDC_INPUT, press.input);
-    if (press.mode >= 0) ws.Click(IDC_HEX_TO_DEC + press.mode);
-    const auto read = [&] {
-      return Boxes{ws.GetItemText(form.m_hWnd, IDC_INPUT), ws.GetItemText(form.m_hWnd, IDC_OUTPUT),
-                   ws.GetItemText(form.m_hWnd, IDC_ERRORS)};
-    };
-    const Boxes before = read();
-    ws.Click(IDOK);
-    const Boxes after = read();
+    if (press.mode >= 0) {
+      radixel::platform::TypeAndChoose(ws, press.mode, press.input);
+    } else {
+      ws.Type(IDC_INPUT, press.input);
+    }
+    const Boxes before = Keep(radixel::platform::ReadBoxes(ws, form.m_hWnd));
+    radixel::platform::ClickOk(ws);
+    const Boxes after = Keep(radixel::platform::ReadBoxes(ws, form.m_hWnd));
     int checked = -1;
     for (int mode = MODE_HEX_TO_DEC; mode <= MODE_BIN_TO_DEC; ++mode) {
       if (ws.IsItemChecked(form.m_hWnd, IDC_HEX_TO_DEC + mode)) {

@@ -9,16 +9,26 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, UINT nCode) {
+  const AFX_MSGMAP* map = GetMessageMap();
+  RouteCacheLine& line = routes_[(nID ^ (nCode >> 8)) % kRouteCacheLines];
+  if (line.map != map || line.nID != nID || line.nCode != nCode) {
+    line = {map, nID, nCode, FindCommandEntry(nID, nCode)};
+  }
+  if (line.entry == nullptr) return FALSE;
+  line.entry->pfn(*this, 0, 0);
+  return TRUE;
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindCommandEntry(UINT nID, UINT nCode) const {
   for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
        map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
     for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->nMessage != 0; ++e) {
       if (e->nMessage == WM_COMMAND && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID) {
-        e->pfn(*this, 0, 0);
-        return TRUE;
+        return e;
       }
     }
   }
-  return FALSE;
+  return nullptr;
 }
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage) const {

@@ -5,6 +5,8 @@
 // is reversed, so that a reversed text never splits a character.
 #pragma once
 
+#include <climits>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -24,8 +26,13 @@ class CString {
     return *this;
   }
 
-  // Length in bytes.
-  int GetLength() const { return static_cast<int>(text_.size()); }
+  // Length in bytes, as the library's int: a text longer than an int counts
+  // reports INT_MAX, never a wrapped length. size() gives the true length.
+  int GetLength() const {
+    return text_.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX
+                                                            : static_cast<int>(text_.size());
+  }
+  std::size_t size() const { return text_.size(); }
   bool IsEmpty() const { return text_.empty(); }
   void Empty() { text_.clear(); }
 
@@ -45,6 +52,8 @@ class CString {
   operator const char*() const { return text_.c_str(); }  // NOLINT: LPCTSTR conversion
   std::string_view view() const { return text_; }
   const std::string& str() const { return text_; }
+  // The bytes themselves, for filling the text in place.
+  std::string& str() { return text_; }
 
   friend bool operator==(const CString& a, const CString& b) { return a.text_ == b.text_; }
   friend bool operator==(const CString& a, std::string_view b) { return a.text_ == b; }

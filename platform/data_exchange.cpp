@@ -1,41 +1,51 @@
 #include "platform/data_exchange.h"
 
-#include "platform/dialog.h"
-#include "platform/resources.h"
+#include "platform/wnd.h"
 
-using radixel::platform::ControlTemplate;
 using radixel::platform::CurrentWindowSystem;
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
   auto& ws = CurrentWindowSystem();
   if (pDX->m_bSaveAndValidate) {
-    value = CString(ws.GetItemText(pDX->m_pDlgWnd->m_hWnd, nIDC));
+    ws.ReadItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value.str());
   } else {
     ws.SetItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value.view());
   }
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
-  // The group runs in template order from nIDC up to the next control that
-  // starts a group of its own.
-  const auto* dialog = dynamic_cast<CDialog*>(pDX->m_pDlgWnd);
-  if (dialog == nullptr || dialog->GetTemplate() == nullptr) return;
-  const auto controls = dialog->GetTemplate()->controls;
-  const ControlTemplate* first = dialog->GetTemplate()->FindControl(nIDC);
-  if (first == nullptr) return;
-
+  const std::span<const int> group = pDX->m_pDlgWnd->RadioGroup(nIDC);
+  if (group.empty()) return;
   auto& ws = CurrentWindowSystem();
   HWND hWnd = pDX->m_pDlgWnd->m_hWnd;
-  if (pDX->m_bSaveAndValidate) value = -1;
-  int index = 0;
-  for (const ControlTemplate* c = first; c != controls.data() + controls.size(); ++c) {
-    if (c != first && (c->style & radixel::platform::style::kGroup)) break;
-    if (!c->IsRadioButton()) continue;
+  const int first = group.front();
+  const int last = group.back();
+  bool consecutive = true;
+  for (std::size_t index = 0; index < group.size(); ++index) {
+    consecutive = consecutive && group[index] == first + static_cast<int>(index);
+  }
+  if (consecutive) {
+    // Ids one after the other: a button's index is its distance from the first.
     if (pDX->m_bSaveAndValidate) {
-      if (value == -1 && ws.IsItemChecked(hWnd, c->id)) value = index;
+      const int checked = ws.CheckedRadioButton(hWnd, first, last);
+      value = checked == 0 ? -1 : checked - first;
     } else {
-      ws.CheckItem(hWnd, c->id, index == value);
+      ws.CheckRadioButton(hWnd, first, last,
+                          value >= 0 && value < static_cast<int>(group.size()) ? first + value : 0);
     }
-    ++index;
+    return;
+  }
+  if (pDX->m_bSaveAndValidate) {
+    value = -1;
+    for (std::size_t index = 0; index < group.size(); ++index) {
+      if (ws.IsItemChecked(hWnd, group[index])) {
+        value = static_cast<int>(index);
+        break;
+      }
+    }
+  } else {
+    for (std::size_t index = 0; index < group.size(); ++index) {
+      ws.CheckItem(hWnd, group[index], static_cast<int>(index) == value);
+    }
   }
 }

@@ -3,6 +3,7 @@
 #include "platform/resources.h"
 #include "platform/win_app.h"
 
+using radixel::platform::ControlTemplate;
 using radixel::platform::CurrentWindowSystem;
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -64,6 +65,25 @@ void CDialog::OnOK() {
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+std::span<const int> CDialog::RadioGroup(int nIDC) {
+  if (radioGroup_.firstId != nIDC || radioGroup_.count == 0) {
+    // The group runs in template order from nIDC up to the next control
+    // that starts a group of its own.
+    radioGroup_.firstId = nIDC;
+    radioGroup_.count = 0;
+    const ControlTemplate* first = template_ ? template_->FindControl(nIDC) : nullptr;
+    if (first == nullptr) return {};
+    const auto controls = template_->controls;
+    for (const ControlTemplate* c = first; c != controls.data() + controls.size(); ++c) {
+      if (c != first && (c->style & radixel::platform::style::kGroup)) break;
+      if (c->IsRadioButton() && radioGroup_.count < RadioGroupIds::kMaxButtons) {
+        radioGroup_.ids[radioGroup_.count++] = c->id;
+      }
+    }
+  }
+  return {radioGroup_.ids, radioGroup_.count};
+}
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) return OnInitDialog();

@@ -38,6 +38,7 @@ class CDialog : public CWnd {
   // Called when the Exit button, Esc or the window's Close is used.
   virtual void OnCancel();
 
+  std::span<const int> RadioGroup(int nIDC) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL OnCmdMsg(UINT nID, UINT nCode) override;
 
@@ -48,6 +49,13 @@ class CDialog : public CWnd {
   HWND OwnerWindow() const;
 
   const radixel::platform::DialogTemplate* template_;
+  // The radio group last asked for, found once in the template.
+  struct RadioGroupIds {
+    static constexpr std::size_t kMaxButtons = 16;
+    int firstId = 0;
+    std::size_t count = 0;
+    int ids[kMaxButtons] = {};
+  } radioGroup_;
 
   DECLARE_MESSAGE_MAP()
 };

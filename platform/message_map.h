@@ -7,6 +7,8 @@
 // so no member pointer is ever called through the wrong type.
 #pragma once
 
+#include <cstddef>
+
 #include "platform/win_types.h"
 
 class CCmdTarget;
@@ -41,6 +43,20 @@ class CCmdTarget {
   virtual const AFX_MSGMAP* GetMessageMap() const;
   // The first entry for a message other than WM_COMMAND, or null.
   const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage) const;
+
+ private:
+  // The entry found (or none) for a command id and notification code in
+  // the map of the object's class, the last few looked up: a class's map
+  // never changes, so a command is routed by one look-up after its first.
+  struct RouteCacheLine {
+    const AFX_MSGMAP* map = nullptr;
+    UINT nID = 0;
+    UINT nCode = 0;
+    const AFX_MSGMAP_ENTRY* entry = nullptr;
+  };
+  static constexpr std::size_t kRouteCacheLines = 16;
+  RouteCacheLine routes_[kRouteCacheLines];
+  const AFX_MSGMAP_ENTRY* FindCommandEntry(UINT nID, UINT nCode) const;
 };
 
 namespace radixel::platform::detail {

@@ -35,6 +35,17 @@ inline constexpr std::uint32_t kMfString = 0x0000;
 inline constexpr std::uint32_t kMfByPosition = 0x0400;
 inline constexpr std::uint32_t kMfSeparator = 0x0800;
 
+// The system menu every dialog with a system-menu style starts with.
+struct SystemMenuItem {
+  std::uint32_t flags;
+  std::uint32_t id;  // 0 for the separator
+  const char* text;
+};
+inline constexpr SystemMenuItem kStandardSystemMenu[] = {
+    {0, kScRestore, "&Restore"},  {0, kScMove, "&Move"},   {0, kScSize, "&Size"},
+    {0, kScMinimize, "Mi&nimize"}, {kMfSeparator, 0, ""}, {0, kScClose, "&Close\tAlt+F4"},
+};
+
 // WM_SETICON kinds.
 inline constexpr std::uintptr_t kIconSmall = 0;
 inline constexpr std::uintptr_t kIconBig = 1;
@@ -56,6 +67,8 @@ inline constexpr std::uint32_t kBsAutoCheckBox = 0x3u;
 // Dialog results.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
+// The library's standard Help command.
+inline constexpr int kIdHelp = 0xE146;
 
 // System metrics.
 inline constexpr int kSmCxScreen = 0;

@@ -49,4 +49,3 @@ HINSTANCE AfxFindResourceHandle(UINT nIDResource, LPCTSTR lpszType);
 HICON LoadIconA(HINSTANCE hInstance, UINT nIDResource);
 
 inline constexpr LPCTSTR RT_GROUP_ICON = "GROUP_ICON";
-inline constexpr UINT ID_HELP = 0xE146;  // 57670, the library's standard Help command

@@ -80,6 +80,7 @@ inline constexpr WPARAM ICON_BIG = radixel::platform::msg::kIconBig;
 // Dialog results and standard commands.
 inline constexpr int IDOK = radixel::platform::msg::kIdOk;
 inline constexpr int IDCANCEL = radixel::platform::msg::kIdCancel;
+inline constexpr UINT ID_HELP = radixel::platform::msg::kIdHelp;
 
 // The system-metric query of the current window system.
 int GetSystemMetrics(int index);

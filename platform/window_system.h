@@ -66,9 +66,26 @@ class WindowSystem {
 
   // --- Controls, addressed by the dialog and the control's id ---------------
   virtual std::string GetItemText(WindowHandle window, int id) = 0;
+  // The same text into `text`, whose storage is reused where it is large
+  // enough; a window system that keeps the texts itself overrides it.
+  virtual void ReadItemText(WindowHandle window, int id, std::string& text) {
+    text = GetItemText(window, id);
+  }
   virtual void SetItemText(WindowHandle window, int id, std::string_view text) = 0;
   virtual bool IsItemChecked(WindowHandle window, int id) = 0;
   virtual void CheckItem(WindowHandle window, int id, bool checked) = 0;
+  // Of the radio buttons firstId to lastId: the id of the first checked one
+  // (0 when none is); and checking `checkedId` while clearing the others
+  // (an id outside the range clears them all).
+  virtual int CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
+    for (int id = firstId; id <= lastId; ++id) {
+      if (IsItemChecked(window, id)) return id;
+    }
+    return 0;
+  }
+  virtual void CheckRadioButton(WindowHandle window, int firstId, int lastId, int checkedId) {
+    for (int id = firstId; id <= lastId; ++id) CheckItem(window, id, id == checkedId);
+  }
 
   // --- Messages -------------------------------------------------------------
   // Sends a message to the window: the window system acts on the messages it

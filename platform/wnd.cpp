@@ -43,6 +43,8 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
+std::span<const int> CWnd::RadioGroup(int) { return {}; }
+
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
   CDataExchange dx(this, bSaveAndValidate);
   DoDataExchange(&dx);

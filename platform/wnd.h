@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 
 #include "platform/cstring.h"
 #include "platform/message_map.h"
@@ -41,6 +42,10 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   virtual void DoDataExchange(CDataExchange* pDX);
   // Every message to the window comes through here.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // The ids of the radio buttons in the group that starts at control nIDC,
+  // in template order; empty where the window has no such group.
+  virtual std::span<const int> RadioGroup(int nIDC);
 
   // --- What the program calls -----------------------------------------------
   // Copies the controls into the fields (TRUE) or the fields into the controls (FALSE).

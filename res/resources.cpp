@@ -2,6 +2,8 @@
 // and version record. Every window system builds its windows from these.
 #include "platform/resources.h"
 
+#include "platform/messages.h"
+
 #include "res/embedded_icon.h"
 #include "res/resource_ids.h"
 
@@ -25,8 +27,8 @@ constexpr const char* kMakerLine = "(C) 2026 The Radixel developers";
 
 // --- Main dialog -------------------------------------------------------------
 constexpr ControlTemplate kConverterControls[] = {
-    {1, kButton, "OK", 165, 100, 50, 14, kControl | kBsDefPushButton | kTabStop},
-    {2, kButton, "Exit", 165, 120, 50, 14, kControl | kBsPushButton | kTabStop},
+    {msg::kIdOk, kButton, "OK", 165, 100, 50, 14, kControl | kBsDefPushButton | kTabStop},
+    {msg::kIdCancel, kButton, "Exit", 165, 120, 50, 14, kControl | kBsPushButton | kTabStop},
     {kStaticId, kStatic, "Input", 5, 10, 50, 8, kControl | kSsLeft | kGroup},
     {IDC_INPUT, kEdit, "", 5, 25, 65, 14, kEditBox},
     {kStaticId, kStatic, "Output", 5, 50, 55, 8, kControl | kSsLeft | kGroup},
@@ -47,12 +49,12 @@ constexpr ControlTemplate kVersionControls[] = {
     {kStaticId, kStatic, "", 11, 17, 20, 20, kControl | kSsIcon, IDR_MAINFRAME},
     {kStaticId, kStatic, "Radixel Version 1.0", 40, 10, 119, 8, kControl | kSsLeft | kSsNoPrefix},
     {kStaticId, kStatic, kMakerLine, 40, 25, 119, 8, kControl | kSsLeft},
-    {1, kButton, "OK", 178, 7, 32, 14, kControl | kBsDefPushButton | kGroup | kTabStop},
+    {msg::kIdOk, kButton, "OK", 178, 7, 32, 14, kControl | kBsDefPushButton | kGroup | kTabStop},
 };
 
 // --- Notice box --------------------------------------------------------------
 constexpr ControlTemplate kNoticeControls[] = {
-    {1, kButton, "OK", 78, 50, 50, 14, kControl | kBsDefPushButton | kTabStop},
+    {msg::kIdOk, kButton, "OK", 78, 50, 50, 14, kControl | kBsDefPushButton | kTabStop},
     {kStaticId, kStatic,
      "Radixel converts one number between hexadecimal, decimal and binary.\n" 
      "Copyright (C) 2026 The Radixel developers. Free to use and to share.",
@@ -61,7 +63,7 @@ constexpr ControlTemplate kNoticeControls[] = {
 
 // --- Help box ----------------------------------------------------------------
 constexpr ControlTemplate kHelpControls[] = {
-    {1, kButton, "OK", 83, 140, 50, 14, kControl | kBsDefPushButton | kTabStop},
+    {msg::kIdOk, kButton, "OK", 83, 140, 50, 14, kControl | kBsDefPushButton | kTabStop},
     {kStaticId, kStatic,
      "Radixel was written to be a tool for programming. Many times I found myself needing to "
      "convert between Hexadecimal, decimal, and binary numbers. This usually took several "
@@ -89,7 +91,7 @@ constexpr DialogTemplate kDialogs[] = {
 // --- Menu bar, strings, icon -------------------------------------------------
 constexpr MenuItemTemplate kMainMenuItems[] = {
     {"About Radixel", ID_APP_NOTICE},
-    {"Help!", ID_HELP_BOX},
+    {"Help!", msg::kIdHelp},
 };
 constexpr MenuTemplate kMenus[] = {{IDR_MAINMENU, kMainMenuItems}};
 

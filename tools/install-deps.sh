@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
-#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots]
-#                         [deb] [win32-dist]
-#   tools/install-deps.sh [core] [qt] [fuzz] [win32] [win32-emulation] [screenshots] [web]
+#   tools/install-deps.sh [core] [qt] [bench] [fuzz] [win32] [win32-emulation]
+#                         [screenshots] [deb] [win32-dist] [web]
+  [bench]="python3 time"
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -20,6 +20,7 @@ control_build_deps() {
 declare -A groups=(
   [core]="build-essential libbenchmark-dev $(control_build_deps | tr '\n' ' ')"
   [qt]="libx11-dev"  # Qt itself is a build dependency of the package, in core
+  [bench]="python3 time"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
   [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils libxml2-utils librsvg2-bin imagemagick"

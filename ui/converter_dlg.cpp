@@ -16,7 +16,7 @@ BEGIN_MESSAGE_MAP(CConverterDlg, CConversionForm)
   ON_BN_CLICKED(IDC_BIN_TO_DEC, OnBinToDec)
   ON_EN_CHANGE(IDC_ERRORS, OnChangeErrors)
   ON_COMMAND(ID_APP_NOTICE, OnAppNotice)
-  ON_COMMAND(ID_HELP_BOX, OnHelpBox)
+  ON_COMMAND(ID_HELP, OnHelpBox)
 END_MESSAGE_MAP()
 
 CConverterDlg::CConverterDlg(CWnd* pParent)

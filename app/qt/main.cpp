@@ -3,14 +3,19 @@
 // command line, so Qt sees only the program's name.
 #include <QApplication>
 
+#include <optional>
+
 #include "platform/qt/qt_window_system.h"
 #include "platform/win_app.h"
+#include "window_system_guard.h"
 
 int main() {
   static int argc = 1;
   static char name[] = "radixel";
   static char* argv[] = {name, nullptr};
+  std::optional<WindowSystemGuard> guard(std::in_place);
   QApplication application(argc, argv);
+  guard.reset();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.radixel"));
   // The program ends when its main dialog does, not when a window closes.
   QGuiApplication::setQuitOnLastWindowClosed(false);

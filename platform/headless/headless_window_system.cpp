@@ -9,11 +9,12 @@ namespace radixel::platform {
 namespace {
 using namespace msg;
 
-// The system menu every dialog with a system-menu style starts with.
-const HeadlessWindowSystem::MenuEntry kStandardSystemMenu[] = {
-    {0, 0xF120, "&Restore"}, {0, 0xF010, "&Move"},          {0, 0xF000, "&Size"},
-    {0, 0xF020, "Mi&nimize"}, {kMfSeparator, 0, ""}, {0, 0xF060, "&Close\tAlt+F4"},
-};
+void ResetSystemMenu(std::vector<HeadlessWindowSystem::MenuEntry>& items) {
+  items.clear();
+  for (const SystemMenuItem& item : kStandardSystemMenu) {
+    items.push_back({item.flags, item.id, item.text});
+  }
+}
 }  // namespace
 
 struct HeadlessWindowSystem::Menu {
@@ -29,6 +30,10 @@ struct HeadlessWindowSystem::Window {
     const ControlTemplate* tmpl;
     std::string text;
     bool checked = false;
+    bool radio = false;  // an automatic radio button
+    // The controls of its group: [groupFirst, groupEnd) in `controls`.
+    std::uint16_t groupFirst = 0;
+    std::uint16_t groupEnd = 0;
   };
 
   const DialogTemplate* tmpl = nullptr;
@@ -50,11 +55,56 @@ struct HeadlessWindowSystem::Window {
   int iconErases = 0;
   bool painting = false;
 
-  Control* Find(int id) {
-    for (Control& c : controls) {
-      if (c.tmpl->id == id) return &c;
+  // Control ids from firstId up, each mapped to its place in `controls`
+  // plus one (0: no such control), so that a look-up is one index. Ids
+  // spread wider than kIndexedSpan are looked up one by one instead.
+  static constexpr int kIndexedSpan = 4096;
+  int firstId = 0;
+  std::vector<std::uint16_t> places;
+  bool indexed = false;
+
+  void IndexControls() {
+    for (Control& c : controls) c.radio = c.tmpl->IsRadioButton();
+    // A group runs from a control with the group style up to the next one.
+    std::size_t first = 0;
+    for (std::size_t i = 0; i <= controls.size(); ++i) {
+      if (i == controls.size() || (i > 0 && (controls[i].tmpl->style & style::kGroup))) {
+        for (std::size_t j = first; j < i; ++j) {
+          controls[j].groupFirst = static_cast<std::uint16_t>(first);
+          controls[j].groupEnd = static_cast<std::uint16_t>(i);
+        }
+        first = i;
+      }
     }
-    return nullptr;
+
+    int lowest = 0;
+    int highest = -1;
+    for (const Control& c : controls) {
+      if (c.tmpl->id == kStaticId) continue;
+      if (highest < lowest) lowest = highest = c.tmpl->id;
+      lowest = std::min(lowest, c.tmpl->id);
+      highest = std::max(highest, c.tmpl->id);
+    }
+    indexed = highest - lowest < kIndexedSpan;
+    if (!indexed) return;
+    firstId = lowest;
+    places.assign(highest >= lowest ? static_cast<std::size_t>(highest - lowest) + 1 : 0, 0);
+    for (std::size_t i = controls.size(); i-- > 0;) {
+      const int id = controls[i].tmpl->id;
+      if (id == kStaticId) continue;
+      places[static_cast<std::size_t>(id - firstId)] = static_cast<std::uint16_t>(i + 1);
+    }
+  }
+  Control* Find(int id) {
+    if (!indexed) {
+      for (Control& c : controls) {
+        if (c.tmpl->id == id) return &c;
+      }
+      return nullptr;
+    }
+    const auto offset = static_cast<std::size_t>(id) - static_cast<std::size_t>(firstId);
+    if (id < firstId || offset >= places.size() || places[offset] == 0) return nullptr;
+    return &controls[places[offset] - 1u];
   }
   WindowHandle Handle() { return reinterpret_cast<WindowHandle>(this); }
 };
@@ -86,8 +136,9 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(const DialogTemplate& dial
   for (const ControlTemplate& c : dialog.controls) {
     w.controls.push_back({&c, c.cls == ControlClass::kEdit ? std::string() : c.text, false});
   }
+  w.IndexControls();
   if (dialog.style & style::kSysMenu) {
-    w.systemMenu.items.assign(std::begin(kStandardSystemMenu), std::end(kStandardSystemMenu));
+    ResetSystemMenu(w.systemMenu.items);
   }
   if (const MenuTemplate* menu = FindMenu(dialog.menuId)) {
     for (const MenuItemTemplate& item : menu->items) {
@@ -157,9 +208,21 @@ std::string HeadlessWindowSystem::GetItemText(WindowHandle window, int id) {
   return c ? c->text : std::string();
 }
 
+void HeadlessWindowSystem::ReadItemText(WindowHandle window, int id, std::string& text) {
+  const std::string_view shown = ItemText(window, id);
+  if (text != shown) text.assign(shown);
+}
+
+std::string_view HeadlessWindowSystem::ItemText(WindowHandle window, int id) const {
+  Window* w = Get(window);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  return c ? std::string_view(c->text) : std::string_view();
+}
+
 void HeadlessWindowSystem::SetItemText(WindowHandle window, int id, std::string_view text) {
   Window* w = Get(window);
-  if (Window::Control* c = w ? w->Find(id) : nullptr) c->text.assign(text);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  if (c && c->text != text) c->text.assign(text);
 }
 
 bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
@@ -171,6 +234,25 @@ bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
 void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) {
   Window* w = Get(window);
   if (Window::Control* c = w ? w->Find(id) : nullptr) c->checked = checked;
+}
+
+int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
+  if (Window* w = Get(window)) {
+    for (int id = firstId; id <= lastId; ++id) {
+      const Window::Control* c = w->Find(id);
+      if (c && c->checked) return id;
+    }
+  }
+  return 0;
+}
+
+void HeadlessWindowSystem::CheckRadioButton(WindowHandle window, int firstId, int lastId,
+                                            int checkedId) {
+  if (Window* w = Get(window)) {
+    for (int id = firstId; id <= lastId; ++id) {
+      if (Window::Control* c = w->Find(id)) c->checked = id == checkedId;
+    }
+  }
 }
 
 // --- Messages ----------------------------------------------------------------
@@ -246,7 +328,7 @@ MenuHandle HeadlessWindowSystem::GetSystemMenu(WindowHandle window, bool revert)
   Window* w = Get(window);
   if (w == nullptr || !(w->tmpl->style & style::kSysMenu)) return nullptr;
   if (revert) {
-    w->systemMenu.items.assign(std::begin(kStandardSystemMenu), std::end(kStandardSystemMenu));
+    ResetSystemMenu(w->systemMenu.items);
     return nullptr;
   }
   return reinterpret_cast<MenuHandle>(&w->systemMenu);
@@ -327,13 +409,9 @@ void HeadlessWindowSystem::Click(int id) {
   if (c == nullptr || c->tmpl->cls != ControlClass::kButton) return;
   if (c->tmpl->IsRadioButton()) {
     // An automatic radio button checks itself and clears the rest of its group.
-    const auto begin = w.controls.begin();
-    auto self = begin + (c - w.controls.data());
-    auto first = self;
-    while (first != begin && !(first->tmpl->style & style::kGroup)) --first;
-    for (auto it = first; it != w.controls.end(); ++it) {
-      if (it != first && (it->tmpl->style & style::kGroup)) break;
-      if (it->tmpl->IsRadioButton()) it->checked = (it == self);
+    for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
+      Window::Control& other = w.controls[i];
+      if (other.radio) other.checked = (&other == c);
     }
   }
   SendCommand(w, id, kBnClicked);

@@ -51,9 +51,12 @@ class HeadlessWindowSystem final : public WindowSystem {
   void EndModalLoop(WindowHandle window, std::intptr_t result) override;
   void DestroyWindow(WindowHandle window) override;
   std::string GetItemText(WindowHandle window, int id) override;
+  void ReadItemText(WindowHandle window, int id, std::string& text) override;
   void SetItemText(WindowHandle window, int id, std::string_view text) override;
   bool IsItemChecked(WindowHandle window, int id) override;
   void CheckItem(WindowHandle window, int id, bool checked) override;
+  int CheckedRadioButton(WindowHandle window, int firstId, int lastId) override;
+  void CheckRadioButton(WindowHandle window, int firstId, int lastId, int checkedId) override;
   std::intptr_t SendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
   std::intptr_t DefaultProcessing(WindowHandle window, std::uint32_t message,
@@ -94,6 +97,9 @@ class HeadlessWindowSystem final : public WindowSystem {
   void ClearQueue() { queue_.clear(); }
 
   // --- What a person sees ---------------------------------------------------
+  // A box's text as the window holds it, valid until the box changes; empty
+  // for a window or control that does not exist.
+  std::string_view ItemText(WindowHandle window, int id) const;
   WindowHandle ActiveWindow() const;
   bool IsOpen(WindowHandle window) const;
   int TemplateId(WindowHandle window) const;

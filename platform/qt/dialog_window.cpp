@@ -30,12 +30,6 @@ namespace {
 
 using namespace style;
 
-// The system menu every dialog with a system-menu style starts with.
-const DialogWindow::MenuEntry kStandardSystemMenu[] = {
-    {0, msg::kScRestore, "&Restore"},   {0, msg::kScMove, "&Move"},
-    {0, msg::kScSize, "&Size"},         {0, msg::kScMinimize, "Mi&nimize"},
-    {msg::kMfSeparator, 0, ""},         {0, msg::kScClose, "&Close\tAlt+F4"},
-};
 
 QString FromBytes(const char* text) { return QString::fromUtf8(text ? text : ""); }
 
@@ -486,7 +480,10 @@ void DialogWindow::End(std::intptr_t result) {
 // --- The system menu ---------------------------------------------------------
 
 void DialogWindow::ResetSystemMenu() {
-  systemMenu_.assign(std::begin(kStandardSystemMenu), std::end(kStandardSystemMenu));
+  systemMenu_.clear();
+  for (const msg::SystemMenuItem& item : msg::kStandardSystemMenu) {
+    systemMenu_.push_back({item.flags, item.id, item.text});
+  }
 }
 
 QMenu* DialogWindow::PopUpSystemMenu(const QPoint& globalPos) {

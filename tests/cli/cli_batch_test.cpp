@@ -3,12 +3,18 @@
 // lines and arbitrary bytes.
 #include <gtest/gtest.h>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <random>
+#include <thread>
 
 #include "cli_process.h"
+#include "ui/record_limit.h"
 
 namespace radixel::testing {
 namespace {
@@ -191,6 +197,49 @@ TEST(BatchTest, MegabyteOfNonAsciiComesBackUnchangedInBothBoxes) {
   ASSERT_FALSE(run.timedOut);
   EXPECT_TRUE(run.out == typed + "\t" + typed + "\tNumber entered larger than 8 digits.\n");
   EXPECT_EQ(run.status, 0);
+}
+
+TEST(BatchTest, ALineCutByAFailedReadIsReportedNotConverted) {
+  // Standard input is a loopback connection that the far end resets after
+  // a line and a half: the half line must not be pressed as if whole. Only
+  // the program holds the receiving end, so the reset reaches it.
+  const int listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof address;
+  ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), size), 0);
+  ASSERT_EQ(listen(listener, 1), 0);
+  ASSERT_EQ(getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size), 0);
+  const int sender = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  ASSERT_EQ(connect(sender, reinterpret_cast<sockaddr*>(&address), size), 0);
+  const int received = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
+  ASSERT_GE(received, 0);
+  CliProcess cli({"--batch"}, {.input = received});
+  close(received);
+  close(listener);
+  const std::string sent = "bin2dec\t101\nbin2dec\t11";
+  ASSERT_EQ(write(sender, sent.data(), sent.size()), static_cast<ssize_t>(sent.size()));
+  EXPECT_EQ(cli.ReadOutLine(10s), "101\t5.\t");
+  const linger reset{1, 0};
+  setsockopt(sender, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+  close(sender);
+  const CliRun end = cli.Finish(10s);
+  EXPECT_EQ(end.out, "");
+  EXPECT_EQ(Lines(end.err), (std::vector<std::string>{
+                                "radixel-cli: line 2: cut short by a failed read; not converted",
+                                "radixel-cli: cannot read standard input: Connection reset by peer",
+                            }));
+  EXPECT_EQ(end.status, 2);
+}
+
+TEST(BatchTest, OnlyLengthsTheRecordCanHoldAreConverted) {
+  // What the batch and the single form check before a press; a length from
+  // 2^31 bytes on would wrap in the record's int.
+  const std::pair<std::size_t, bool> rows[] = {
+      {0, true}, {2147483647, true}, {2147483648u, false}, {4294967296u + 5, false},
+      {SIZE_MAX, false}};
+  for (const auto& [length, fits] : rows) EXPECT_EQ(radixel::FitsRecord(length), fits) << length;
 }
 
 TEST(BatchTest, FailedOutputIsNotReportedAsSuccess) {

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ConversionTest, ::testing::ValuesIn(kRows),
 struct UsageRow {
   const char* name;
   std::vector<std::string> args;
-  const char* names;  // what the message must name
+  std::string names;  // what the message must name
 };
 
 const UsageRow kUsageRows[] = {
@@ -81,6 +81,9 @@ const UsageRow kUsageRows[] = {
     {"TooManyArguments", {"hex2dec", "1", "2"}, "too many arguments"},
     {"UnknownOption", {"--bogus"}, "unknown option \"--bogus\""},
     {"BatchWithArgument", {"--batch", "x"}, "--batch takes no other arguments"},
+    // Arguments are quoted escaped and cut, as batch messages quote them.
+    {"ControlBytesEscaped", {"x\x1B]0;t\a\ny", "1"}, "unknown mode \"x\\x1B]0;t\\x07\\ny\""},
+    {"LongArgumentCut", {std::string(100, 'm')}, "after MODE \"" + std::string(40, 'm') + "...\" ("},
 };
 
 void PrintTo(const UsageRow& row, std::ostream* os) { *os << row.name; }

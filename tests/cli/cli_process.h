@@ -29,11 +29,17 @@ struct CliRun {
 CliRun RunCli(const std::vector<std::string>& args, std::string_view input = {},
               std::chrono::milliseconds deadline = 60s);
 
+// How the program's standard streams are set up, beyond the default pipes.
+struct CliStreams {
+  int input = -1;            // a descriptor to read from instead of a pipe
+  bool nonBlocking = false;  // standard input and output left non-blocking
+};
+
 // A running radixel-cli with pipes on all three standard streams, for
 // talking to it one line at a time.
 class CliProcess {
  public:
-  explicit CliProcess(const std::vector<std::string>& args);
+  explicit CliProcess(const std::vector<std::string>& args, CliStreams streams = {});
   ~CliProcess();
   CliProcess(const CliProcess&) = delete;
   CliProcess& operator=(const CliProcess&) = delete;

@@ -2,6 +2,9 @@
 // open, and memory stays flat however many lines go through.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <thread>
+
 #include "cli_process.h"
 
 namespace radixel::testing {
@@ -25,6 +28,25 @@ TEST(StreamTest, EachRecordArrivesBeforeTheNextLineIsSent) {
   EXPECT_EQ(end.out, "");
   EXPECT_EQ(end.err, "");
   EXPECT_EQ(end.status, 2);
+}
+
+TEST(StreamTest, NonBlockingStreamsLoseNoRecord) {
+  // Left non-blocking by a parent, input has nothing to give while the
+  // program waits for the next line, and output has no room while nobody
+  // reads: both are waited for, not taken for the end.
+  CliProcess cli({"--batch"}, {.nonBlocking = true});
+  ASSERT_TRUE(cli.Write("bin2dec\t101\n"));
+  EXPECT_EQ(cli.ReadOutLine(10s), "101\t5.\t");
+  std::this_thread::sleep_for(100ms);
+  const std::string ones(300000, '1');  // a record several times what a pipe holds
+  ASSERT_TRUE(cli.Write("bin2dec\t" + ones + "\nbin2dec\t11\n"));
+  std::this_thread::sleep_for(200ms);
+  const CliRun end = cli.Finish(30s);
+  EXPECT_EQ(std::count(end.out.begin(), end.out.end(), '\n'), 2);
+  EXPECT_TRUE(end.out.starts_with(ones + "\t"));
+  EXPECT_TRUE(end.out.ends_with("\n11\t3.\t\n"));
+  EXPECT_EQ(end.err, "");
+  EXPECT_EQ(end.status, 0);
 }
 
 #if defined(__SANITIZE_ADDRESS__)

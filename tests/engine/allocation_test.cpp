@@ -1,7 +1,7 @@
-// The conversion operations make no heap allocation of their own: once a
-// window has shown a press's texts, repeating that press allocates nothing
-// outside the data exchange (which copies the boxes' texts in and out).
-// The executable links the counting operator new.
+// A press makes no heap allocation: once a window has shown a press's
+// texts, repeating the press (typing, clicking the mode, OK with its data
+// exchange and conversions) allocates nothing. The executable links the
+// counting operator new.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,26 +11,14 @@
 #include <string>
 
 #include "engine/conversion_form.h"
-#include "platform/headless/headless_window_system.h"
+#include "platform/headless/converter_press.h"
 #include "res/resource_ids.h"
 #include "tests/support/allocation_count.h"
 
 
 namespace {
 
-// The engine's dialog, counting the allocations its data exchange makes.
-class MeasuredForm : public CConversionForm {
- public:
-  MeasuredForm() : CConversionForm(IDD_CONVERTER_DIALOG) {}
-  std::uint64_t exchangeAllocations = 0;
-
- protected:
-  void DoDataExchange(CDataExchange* pDX) override {
-    const std::uint64_t before = radixel::testing::AllocationCount();
-    CConversionForm::DoDataExchange(pDX);
-    exchangeAllocations += radixel::testing::AllocationCount() - before;
-  }
-};
+using radixel::testing::AllocationCount;
 
 struct PressCase {
   const char* name;
@@ -53,23 +41,20 @@ class ConversionAllocationTest : public ::testing::TestWithParam<PressCase> {
     radixel::platform::InstallWindowSystem(nullptr);
   }
 
-  // Allocations the OK press made outside the data exchange.
-  std::uint64_t ConversionAllocations() {
-    ws_.Type(IDC_INPUT, GetParam().input);
-    ws_.Click(IDC_HEX_TO_DEC + GetParam().mode);
-    form_.exchangeAllocations = 0;
-    const std::uint64_t before = radixel::testing::AllocationCount();
-    ws_.Click(IDOK);
-    return radixel::testing::AllocationCount() - before - form_.exchangeAllocations;
+  // Allocations one whole press made.
+  std::uint64_t PressAllocations() {
+    const std::uint64_t before = AllocationCount();
+    radixel::platform::Press(ws_, form_.m_hWnd, GetParam().mode, GetParam().input);
+    return AllocationCount() - before;
   }
 
   radixel::platform::HeadlessWindowSystem ws_;
-  MeasuredForm form_;
+  CConversionForm form_{IDD_CONVERTER_DIALOG};
 };
 
 TEST_P(ConversionAllocationTest, RepeatedPressAllocatesNothing) {
-  ConversionAllocations();  // the first press may size the message texts
-  EXPECT_EQ(ConversionAllocations(), 0u);
+  PressAllocations();  // the first press sizes the boxes and fields
+  EXPECT_EQ(PressAllocations(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,7 +1,7 @@
 // Inputs beyond the limits: texts of 20 or more characters (longer than the
-// number buffer) are checked on every character and read whole; a sum no
+// number buffer) are checked on every character and read whole; a value no
 // double holds, or a whole part no 64-bit integer holds, leaves the output
-// box as it was under the too-long message.
+// box as it was under the too-long message, whatever zeros precede a value.
 #include "press_case.h"
 
 namespace radixel::testing {
@@ -48,6 +48,7 @@ const std::string kHex257 = "1" + Repeat("0", 256);
 const std::string kBin1024 = "1" + Repeat("0", 1023);
 const std::string kBin1025 = "1" + Repeat("0", 1024);
 const std::string kDec400 = Repeat("9", 400);
+const std::string kZeros300 = Repeat("0", 300);
 
 const std::vector<PressCase> kValuesBeyondRepresentation = {
     {MODE_HEX_TO_DEC, {"LargestPowerADoubleHolds", kHex256,
@@ -66,6 +67,16 @@ const std::vector<PressCase> kValuesBeyondRepresentation = {
                        {Repeat("1", 1024), kOldOutput, kTooLong}}},
     {MODE_BIN_TO_HEX, {"SumBeyondDoubleKeepsOldOutput", kBin1025,
                        {kBin1025, kOldOutput, kTooLong}}},
+    // Zeros before a value never make it too large: a value a double holds
+    // is written whatever precedes it; a digit beyond a double's reach is not.
+    {MODE_HEX_TO_DEC, {"ValueAfterThreeHundredZeros", kZeros300 + "1",
+                       {kZeros300 + "1", "1.", kTooLong}}},
+    {MODE_HEX_TO_BIN, {"ValueAfterThreeHundredZeros", kZeros300 + "1",
+                       {kZeros300 + "1", "00000001", kTooLong}}},
+    {MODE_BIN_TO_DEC, {"ValueAfterTwoThousandZeros", Repeat("0", 2000) + "1",
+                       {Repeat("0", 2000) + "1", "1.", kTooLong}}},
+    {MODE_HEX_TO_DEC, {"DigitThreeHundredPlacesUp", "1" + kZeros300,
+                       {"1" + kZeros300, kOldOutput, kTooLong}}},
     {MODE_DEC_TO_HEX, {"BeyondDoubleKeepsOldOutput", kDec400,
                        {kDec400, kOldOutput, kTooLong}}},
     {MODE_DEC_TO_BIN, {"BeyondDoubleIsOutOfRange", kDec400,

@@ -45,11 +45,7 @@ inline std::vector<PressCase> ForMode(int mode, std::initializer_list<Row> rows)
   return cases;
 }
 
-inline const char* ModeName(int mode) {
-  static const char* const kNames[] = {"HexToDec", "HexToBin", "DecToHex",
-                                       "DecToBin", "BinToHex", "BinToDec"};
-  return kNames[mode];
-}
+inline std::string ModeName(int mode) { return std::string(kModes[static_cast<std::size_t>(mode)].name); }
 
 inline std::string CaseName(const ::testing::TestParamInfo<PressCase>& info) {
   return info.param.row.name;

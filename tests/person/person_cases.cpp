@@ -1,5 +1,6 @@
 #include "tests/person/person_cases.h"
 
+#include "platform/win_types.h"
 #include "res/resource_ids.h"
 
 namespace radixel::testing {
@@ -90,7 +91,7 @@ TEST_P(PersonCases, EscEndsTheDialogWithCancel) {
 }
 
 TEST_P(PersonCases, MenuBarHoldsTwoPlainItems) {
-  const std::vector<MenuLine> expected = {{ID_APP_NOTICE, "About Radixel"}, {ID_HELP_BOX, "Help!"}};
+  const std::vector<MenuLine> expected = {{ID_APP_NOTICE, "About Radixel"}, {ID_HELP, "Help!"}};
   EXPECT_EQ(person().MenuBar(), expected);
 }
 
@@ -100,7 +101,7 @@ TEST_P(PersonCases, MenuBarItemsOpenTheNoticeAndHelpBoxesEveryTime) {
     EXPECT_EQ(notice.templateId, IDD_NOTICEBOX);
     EXPECT_EQ(notice.caption, "About Radixel");
   }
-  const BoxSeen help = person().ChooseMenuItem(ID_HELP_BOX);
+  const BoxSeen help = person().ChooseMenuItem(ID_HELP);
   EXPECT_EQ(help.templateId, IDD_HELPBOX);
   EXPECT_EQ(help.caption, "Help!");
   EXPECT_FALSE(person().HasEnded(nullptr));
@@ -131,7 +132,7 @@ TEST_P(PersonCases, BoxesLeaveTheRecordUntouched) {
   person().Type(IDC_INPUT, "ff");
   person().Click(kIdOk);
   person().ChooseMenuItem(ID_APP_NOTICE);
-  person().ChooseMenuItem(ID_HELP_BOX);
+  person().ChooseMenuItem(ID_HELP);
   EXPECT_EQ(person().Text(IDC_INPUT), "FF");
   EXPECT_EQ(person().Text(IDC_OUTPUT), "11111111");
   EXPECT_TRUE(person().IsChecked(IDC_HEX_TO_BIN));

@@ -81,7 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"LatinOneBytes", "\xE9\xE0", "\xE0\xE9"},
         TextCase{"NotALeadByte", "\xC0\x80", "\x80\xC0"},
         TextCase{"BeyondFourBytes", "\xF8\x80\x80\x80", "\x80\x80\x80\xF8"},
-        TextCase{"ValidAfterTruncated", "\xE4\xB8\u00E9", "\u00E9\xB8\xE4"}),
+        TextCase{"ValidAfterTruncated", "\xE4\xB8\u00E9", "\u00E9\xB8\xE4"},
+        // Sequences of the right shape that RFC 3629 still forbids.
+        TextCase{"OverlongThreeBytes", "\xE0\x80\x80", "\x80\x80\xE0"},
+        TextCase{"OverlongFourBytes", "\xF0\x80\x80\x80", "\x80\x80\x80\xF0"},
+        TextCase{"Surrogate", "\xED\xA0\x80", "\x80\xA0\xED"},
+        TextCase{"AboveU10FFFF", "\xF4\x90\x80\x80", "\x80\x80\x90\xF4"},
+        TextCase{"LastBeforeSurrogates", "1\xED\x9F\xBF", "\xED\x9F\xBF" "1"},
+        TextCase{"U10FFFF", "1\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF" "1"}),
     CaseName);
 
 TEST(MakeReverseTwiceTest, GivesBackWellFormedText) {

@@ -22,16 +22,6 @@ void PrintEscaped(std::string_view text, std::ostream* os) {
   *os << '"';
 }
 
-void PrintTo(const Boxes& boxes, std::ostream* os) {
-  *os << "{input ";
-  PrintEscaped(boxes.input, os);
-  *os << ", output ";
-  PrintEscaped(boxes.output, os);
-  *os << ", errors ";
-  PrintEscaped(boxes.errors, os);
-  *os << "}";
-}
-
 HeadlessWindowTest::HeadlessWindowTest() : form_(IDD_CONVERTER_DIALOG) {
   platform::InstallWindowSystem(&ws_);
   form_.Create();
@@ -43,24 +33,16 @@ HeadlessWindowTest::~HeadlessWindowTest() {
 }
 
 Boxes HeadlessWindowTest::Press(int mode, std::string_view input) {
-  Type(IDC_INPUT, input);
-  Choose(mode);
-  PressOk();
-  return Read();
+  return Keep(platform::Press(ws_, form_.m_hWnd, mode, input));
 }
 
 void HeadlessWindowTest::Type(int id, std::string_view text) { ws_.Type(id, text); }
 
 void HeadlessWindowTest::Choose(int mode) { ws_.Click(IDC_HEX_TO_DEC + mode); }
 
-void HeadlessWindowTest::PressOk() { ws_.Click(IDOK); }
+void HeadlessWindowTest::PressOk() { platform::ClickOk(ws_); }
 
-Boxes HeadlessWindowTest::Read() const {
-  HWND h = form_.m_hWnd;
-  auto& ws = const_cast<platform::HeadlessWindowSystem&>(ws_);
-  return {ws.GetItemText(h, IDC_INPUT), ws.GetItemText(h, IDC_OUTPUT),
-          ws.GetItemText(h, IDC_ERRORS)};
-}
+Boxes HeadlessWindowTest::Read() const { return Keep(platform::ReadBoxes(ws_, form_.m_hWnd)); }
 
 int HeadlessWindowTest::CheckedMode() const {
   auto& ws = const_cast<platform::HeadlessWindowSystem&>(ws_);
@@ -71,3 +53,13 @@ int HeadlessWindowTest::CheckedMode() const {
 }
 
 }  // namespace radixel::testing
+
+void radixel::platform::PrintTo(const Boxes& boxes, std::ostream* os) {
+  *os << "{input ";
+  testing::PrintEscaped(boxes.input, os);
+  *os << ", output ";
+  testing::PrintEscaped(boxes.output, os);
+  *os << ", errors ";
+  testing::PrintEscaped(boxes.errors, os);
+  *os << "}";
+}

@@ -13,18 +13,12 @@
 #include <string_view>
 
 #include "engine/conversion_form.h"
-#include "platform/headless/headless_window_system.h"
+#include "platform/headless/converter_press.h"
 
 namespace radixel::testing {
 
 // The three boxes after a press, as a person reads them.
-struct Boxes {
-  std::string input;
-  std::string output;
-  std::string errors;
-  friend bool operator==(const Boxes&, const Boxes&) = default;
-};
-void PrintTo(const Boxes& boxes, std::ostream* os);
+using platform::Boxes;
 
 // Writes `text` quoted, with control characters and bytes above 127 as
 // \xNN escapes, so a failure shows exactly which bytes a box held.
@@ -52,3 +46,8 @@ class HeadlessWindowTest : public ::testing::Test {
 };
 
 }  // namespace radixel::testing
+
+namespace radixel::platform {
+// How a failing test shows the boxes.
+void PrintTo(const Boxes& boxes, std::ostream* os);
+}  // namespace radixel::platform

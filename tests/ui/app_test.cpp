@@ -68,7 +68,7 @@ TEST_F(AppTest, MainWindowIsCentredAndWaitsWhileABoxIsShown) {
 }
 
 TEST_F(AppTest, HelpCommandReachesTheDialogBeforeTheApplication) {
-  ws_.Queue([&] { ws_.ChooseMenuItem(ID_HELP_BOX); });
+  ws_.Queue([&] { ws_.ChooseMenuItem(ID_HELP); });
   ws_.Queue([&] {
     EXPECT_EQ(ws_.TemplateId(ws_.ActiveWindow()), IDD_HELPBOX);
     // The Help box has no handler of its own: the application's takes it.
