@@ -11,7 +11,7 @@
 #include "cli/output_buffer.h"
 #include "cli/record_escape.h"
 #include "cli/usage.h"
-#include "ui/record_limit.h"
+#include "engine/record_limit.h"
 
 namespace radixel::cli {
 

@@ -1,7 +1,7 @@
 // The batch form: one OK press on one window for every MODE<TAB>INPUT line
 // of the input, one escaped INPUTBOX<TAB>OUTPUTBOX<TAB>ERRORBOX record for
 // each on the output. Malformed lines, and inputs too long for the window
-// to count (ui/record_limit.h), are reported on the error descriptor with
+// to count (engine/record_limit.h), are reported on the error descriptor with
 // their line number and skipped; a last line that a failed read cut short
 // is reported, never converted.
 //

@@ -16,7 +16,7 @@
 #include "cli/output_buffer.h"
 #include "cli/record_escape.h"
 #include "cli/usage.h"
-#include "ui/record_limit.h"
+#include "engine/record_limit.h"
 
 using namespace radixel::cli;
 using radixel::FitsRecord;

@@ -14,7 +14,7 @@ inline constexpr const char* kUsageLine =
     "usage: radixel-cli MODE INPUT | --batch | --help | --version";
 
 // Why an INPUT is refused before any press: the window counts a text in a
-// 32-bit int (see ui/record_limit.h).
+// 32-bit int (see engine/record_limit.h).
 inline constexpr const char* kInputTooLong =
     "INPUT of 2147483648 bytes or more cannot be converted";
 

@@ -1,7 +1,7 @@
 // Convert: prepares the input, runs the conversions the mode calls for and
 // turns the raised flags into one message.
 #include "engine/conversion_form.h"
-#include "ui/record_limit.h"
+#include "engine/record_limit.h"
 
 void CConversionForm::Convert() {
   Prepare();

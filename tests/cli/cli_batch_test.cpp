@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "cli_process.h"
-#include "ui/record_limit.h"
+#include "engine/record_limit.h"
 
 namespace radixel::testing {
 namespace {
