@@ -4,9 +4,9 @@
 // library and locale.
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -20,10 +20,23 @@ inline constexpr std::size_t kNumberBufferSize = 20;
 // `value` must be finite; the text always fits the buffer.
 void FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
 
+// The bits of a double and back. (A copy of the bytes, which compilers turn
+// into a register move; not every C++ library here has std::bit_cast.)
+inline std::uint64_t BitsOf(double value) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+inline double DoubleOf(std::uint64_t bits) {
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
 // 2^exponent for 0 <= exponent <= 1023, exactly: the bit pattern of the
 // exponent alone.
 inline double PowerOfTwo(int exponent) {
-  return std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+  return DoubleOf(static_cast<std::uint64_t>(exponent + 1023) << 52);
 }
 
 // `digit` times the place value 2^(bitsPerPlace × position), exactly: +inf
@@ -39,7 +52,7 @@ inline double PlaceValue(double digit, int bitsPerPlace, int position) {
 // -1 for a value below 1; `value` must be finite.
 inline int HighestPowerOfTwo(double value) {
   if (!(value >= 1.0)) return -1;
-  return static_cast<int>((std::bit_cast<std::uint64_t>(value) >> 52) & 0x7FF) - 1023;
+  return static_cast<int>((BitsOf(value) >> 52) & 0x7FF) - 1023;
 }
 
 // `value` in radix 16: lower case, no leading zeros, "0" for zero.

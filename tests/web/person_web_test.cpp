@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "platform/win_types.h"
 #include "res/resource_ids.h"
 #include "tests/person/person_cases.h"
 #include "tests/web/web_driver.h"
@@ -35,7 +36,7 @@ TEST(PageTest, EndedDialogStartsAgainWithAFreshApplication) {
   EXPECT_FALSE(person.IsChecked(IDC_HEX_TO_BIN));
   EXPECT_EQ(person.Text(IDC_INPUT), "");
   EXPECT_EQ(person.Text(IDC_OUTPUT), "");
-  EXPECT_EQ(person.FocusId(), 1);
+  EXPECT_EQ(person.FocusId(), IDOK);
 }
 
 TEST(PageTest, EveryTextShowsWholeInTheDialogAndItsBoxes) {
@@ -43,7 +44,7 @@ TEST(PageTest, EveryTextShowsWholeInTheDialogAndItsBoxes) {
   person.Open();
   EXPECT_EQ(person.ClippedTexts(), std::vector<std::string>{});
   EXPECT_EQ(person.ClippedTexts(ID_APP_NOTICE), std::vector<std::string>{});
-  EXPECT_EQ(person.ClippedTexts(ID_HELP_BOX), std::vector<std::string>{});
+  EXPECT_EQ(person.ClippedTexts(ID_HELP), std::vector<std::string>{});
 }
 
 }  // namespace
