@@ -30,6 +30,7 @@ struct HeadlessWindowSystem::Window {
     const ControlTemplate* tmpl;
     std::string text;
     bool checked = false;
+    bool button = false;
     bool radio = false;  // an automatic radio button
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
     std::uint16_t groupFirst = 0;
@@ -68,7 +69,10 @@ struct HeadlessWindowSystem::Window {
   bool indexed = false;
 
   void IndexControls() {
-    for (Control& c : controls) c.radio = c.tmpl->IsRadioButton();
+    for (Control& c : controls) {
+      c.button = c.tmpl->cls == ControlClass::kButton;
+      c.radio = c.tmpl->IsRadioButton();
+    }
     // A group runs from a control with the group style up to the next one.
     std::size_t first = 0;
     for (std::size_t i = 0; i <= controls.size(); ++i) {
@@ -445,12 +449,13 @@ void HeadlessWindowSystem::Type(int id, std::string_view text) {
 void HeadlessWindowSystem::Click(int id) {
   Window& w = Active();
   Window::Control* c = w.Find(id);
-  if (c == nullptr || c->tmpl->cls != ControlClass::kButton) return;
+  if (c == nullptr || !c->button) return;
   if (c->radio) {
-    // An automatic radio button checks itself and clears the rest of its group.
+    // An automatic radio button checks itself and clears the rest of its
+    // group; the other controls of the group keep their check marks.
     for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
       Window::Control& other = w.controls[i];
-      if (other.radio) other.checked = (&other == c);
+      other.checked = (other.checked && !other.radio) || &other == c;
     }
   }
   SendCommand(w, id, kBnClicked);
