@@ -60,12 +60,15 @@ struct HeadlessWindowSystem::Window {
   int iconErases = 0;
   bool painting = false;
 
-  // Control ids from firstId up, each mapped to its place in `controls`
-  // plus one (0: no such control), so that a look-up is one index. Ids
-  // spread wider than kIndexedSpan are looked up one by one instead.
+  // Control ids from firstId up, each mapped to its control (null: no
+  // such control), so that a look-up is one index; `controls` never grows
+  // after creation, so the pointers stay valid. Ids spread wider than
+  // kIndexedSpan are looked up one by one instead.
   static constexpr int kIndexedSpan = 4096;
   int firstId = 0;
-  std::vector<std::uint16_t> places;
+  std::vector<Control*> places;
+  Control* const* placesData = nullptr;  // places' data and size, read
+  std::size_t placesSize = 0;            // on every look-up
   bool indexed = false;
 
   void IndexControls() {
@@ -99,12 +102,14 @@ struct HeadlessWindowSystem::Window {
       return;
     }
     firstId = lowest;
-    places.assign(highest >= lowest ? static_cast<std::size_t>(highest - lowest) + 1 : 0, 0);
+    places.assign(highest >= lowest ? static_cast<std::size_t>(highest - lowest) + 1 : 0, nullptr);
     for (std::size_t i = controls.size(); i-- > 0;) {
       const int id = controls[i].tmpl->id;
       if (id == kStaticId) continue;
-      places[static_cast<std::size_t>(id - firstId)] = static_cast<std::uint16_t>(i + 1);
+      places[static_cast<std::size_t>(id - firstId)] = &controls[i];
     }
+    placesData = places.data();
+    placesSize = places.size();
     IndexIdRuns();
   }
   void IndexIdRuns() {
@@ -119,17 +124,15 @@ struct HeadlessWindowSystem::Window {
     }
   }
   Control* Find(int id) {
-    if (!indexed) {
-      for (Control& c : controls) {
-        if (c.tmpl->id == id) return &c;
-      }
-      return nullptr;
-    }
     // An id below firstId wraps round to an offset past the end.
     const auto offset = static_cast<std::size_t>(static_cast<unsigned>(id) -
                                                  static_cast<unsigned>(firstId));
-    if (offset >= places.size() || places[offset] == 0) return nullptr;
-    return &controls[places[offset] - 1u];
+    if (offset < placesSize) return placesData[offset];
+    if (indexed) return nullptr;
+    for (Control& c : controls) {
+      if (c.tmpl->id == id) return &c;
+    }
+    return nullptr;
   }
   // The controls of ids firstId to lastId as neighbours, or null when they
   // are not (or the range is empty).
