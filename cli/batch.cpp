@@ -47,15 +47,6 @@ std::optional<ParsedLine> ParseLine(std::string_view line, std::string& problem)
   return ParsedLine{*mode, input};
 }
 
-void AppendRecord(OutputBuffer& out, const BoxesView& boxes) {
-  out.AppendEscaped(boxes.input);
-  out.Append('\t');
-  out.AppendEscaped(boxes.output);
-  out.Append('\t');
-  out.AppendEscaped(boxes.errors);
-  out.Append('\n');
-}
-
 void ReportLine(OutputBuffer& err, unsigned long long lineNumber, std::string_view problem) {
   err.Append("radixel-cli: line ");
   err.Append(std::to_string(lineNumber));
@@ -80,7 +71,8 @@ int RunBatch(int inFd, int outFd, int errFd) {
   while (out.WriteError() == 0 && reader.Next(line)) {
     ++lineNumber;
     if (const std::optional<ParsedLine> parsed = ParseLine(line, problem)) {
-      AppendRecord(out, session.Press(parsed->mode, parsed->input));
+      const BoxesView boxes = session.Press(parsed->mode, parsed->input);
+      out.AppendRecord({boxes.input, boxes.output, boxes.errors});
       out.FlushIfFull();
     } else {
       status = 2;

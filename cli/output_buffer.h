@@ -10,8 +10,11 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <initializer_list>
+#include <memory>
 #include <string_view>
+
+#include "cli/record_escape.h"
 
 namespace radixel::cli {
 
@@ -20,12 +23,18 @@ class OutputBuffer {
   explicit OutputBuffer(int fd);
 
   void Append(std::string_view bytes);
-  void Append(char byte) { pending_ += byte; }
-  // Appends `field` escaped as a record field (see record_escape.h).
-  void AppendEscaped(std::string_view field);
+  void Append(char byte) {
+    if (used_ == kCapacity) Flush();
+    buffer_[used_++] = byte;
+  }
+  // Appends one record: the fields escaped (see record_escape.h), a tab
+  // between them and a newline after the last.
+  void AppendRecord(std::initializer_list<std::string_view> fields);
 
   // Writes what is pending once it has grown past the block size.
-  void FlushIfFull();
+  void FlushIfFull() {
+    if (used_ >= kBlockSize) Flush();
+  }
   // Writes everything pending now.
   void Flush();
 
@@ -33,10 +42,19 @@ class OutputBuffer {
   int WriteError() const { return writeError_; }
 
  private:
+  static constexpr std::size_t kBlockSize = 64 * 1024;
+  // Room for a full block and the escaped block that may follow it (each
+  // byte escapes to at most four).
+  static constexpr std::size_t kCapacity = kBlockSize * 6;
+  static_assert(kBlockSize + EscapedSizeBound(kBlockSize) <= kCapacity);
+
+  // Appends `field` escaped, a block at a time.
+  void AppendEscaped(std::string_view field);
   void Write(std::string_view bytes);
 
   int fd_;
-  std::string pending_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t used_ = 0;
   int writeError_ = 0;
 };
 

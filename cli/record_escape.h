@@ -11,6 +11,13 @@
 
 namespace radixel::cli {
 
+// The most bytes a field of `size` bytes escapes to.
+constexpr std::size_t EscapedSizeBound(std::size_t size) { return 4 * size; }
+
+// Writes `field` escaped at `out`, which has room for
+// EscapedSizeBound(field.size()) bytes; returns the end of what it wrote.
+char* EscapeInto(char* out, std::string_view field);
+
 void AppendEscaped(std::string& out, std::string_view field);
 
 // How much of a word a message quotes.

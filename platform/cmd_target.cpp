@@ -10,7 +10,7 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap()
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, UINT nCode) {
   const AFX_MSGMAP* map = GetMessageMap();
-  RouteCacheLine& line = routes_[(nID ^ (nCode >> 8)) % kRouteCacheLines];
+  RouteCacheLine& line = routes_[RouteCacheLineOf(nID, nCode)];
   if (line.map != map || line.nID != nID || line.nCode != nCode) {
     line = {map, nID, nCode, FindCommandEntry(nID, nCode)};
   }

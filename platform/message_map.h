@@ -54,7 +54,13 @@ class CCmdTarget {
     UINT nCode = 0;
     const AFX_MSGMAP_ENTRY* entry = nullptr;
   };
-  static constexpr std::size_t kRouteCacheLines = 16;
+  // A line per id modulo the table size, a notification code moving it half
+  // the table on, so that a dialog's neighbouring ids, clicked or changed,
+  // keep lines of their own.
+  static constexpr std::size_t kRouteCacheLines = 64;
+  static constexpr std::size_t RouteCacheLineOf(UINT nID, UINT nCode) {
+    return (nID + (nCode >> 8) * (kRouteCacheLines / 2)) % kRouteCacheLines;
+  }
   RouteCacheLine routes_[kRouteCacheLines];
   const AFX_MSGMAP_ENTRY* FindCommandEntry(UINT nID, UINT nCode) const;
 };

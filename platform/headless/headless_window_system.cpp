@@ -30,10 +30,15 @@ struct HeadlessWindowSystem::Window {
     const ControlTemplate* tmpl;
     std::string text;
     bool checked = false;
+    bool button = false;
     bool radio = false;  // an automatic radio button
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
     std::uint16_t groupFirst = 0;
     std::uint16_t groupEnd = 0;
+    // How many controls from this one on have ids one above the one before,
+    // each the control its id finds: a range of ids from here is that many
+    // neighbours, reached without a look-up each (a radio group's buttons).
+    std::uint16_t idRun = 1;
   };
 
   const DialogTemplate* tmpl = nullptr;
@@ -55,16 +60,22 @@ struct HeadlessWindowSystem::Window {
   int iconErases = 0;
   bool painting = false;
 
-  // Control ids from firstId up, each mapped to its place in `controls`
-  // plus one (0: no such control), so that a look-up is one index. Ids
-  // spread wider than kIndexedSpan are looked up one by one instead.
+  // Control ids from firstId up, each mapped to its control (null: no
+  // such control), so that a look-up is one index; `controls` never grows
+  // after creation, so the pointers stay valid. Ids spread wider than
+  // kIndexedSpan are looked up one by one instead.
   static constexpr int kIndexedSpan = 4096;
   int firstId = 0;
-  std::vector<std::uint16_t> places;
+  std::vector<Control*> places;
+  Control* const* placesData = nullptr;  // places' data and size, read
+  std::size_t placesSize = 0;            // on every look-up
   bool indexed = false;
 
   void IndexControls() {
-    for (Control& c : controls) c.radio = c.tmpl->IsRadioButton();
+    for (Control& c : controls) {
+      c.button = c.tmpl->cls == ControlClass::kButton;
+      c.radio = c.tmpl->IsRadioButton();
+    }
     // A group runs from a control with the group style up to the next one.
     std::size_t first = 0;
     for (std::size_t i = 0; i <= controls.size(); ++i) {
@@ -86,25 +97,48 @@ struct HeadlessWindowSystem::Window {
       highest = std::max(highest, c.tmpl->id);
     }
     indexed = highest - lowest < kIndexedSpan;
-    if (!indexed) return;
+    if (!indexed) {
+      IndexIdRuns();
+      return;
+    }
     firstId = lowest;
-    places.assign(highest >= lowest ? static_cast<std::size_t>(highest - lowest) + 1 : 0, 0);
+    places.assign(highest >= lowest ? static_cast<std::size_t>(highest - lowest) + 1 : 0, nullptr);
     for (std::size_t i = controls.size(); i-- > 0;) {
       const int id = controls[i].tmpl->id;
       if (id == kStaticId) continue;
-      places[static_cast<std::size_t>(id - firstId)] = static_cast<std::uint16_t>(i + 1);
+      places[static_cast<std::size_t>(id - firstId)] = &controls[i];
+    }
+    placesData = places.data();
+    placesSize = places.size();
+    IndexIdRuns();
+  }
+  void IndexIdRuns() {
+    for (std::size_t i = controls.size(); i-- > 0;) {
+      Control& c = controls[i];
+      c.idRun = 1;
+      if (i + 1 == controls.size() || c.tmpl->id == kStaticId || Find(c.tmpl->id) != &c) continue;
+      const Control& next = controls[i + 1];
+      if (next.tmpl->id == c.tmpl->id + 1 && Find(next.tmpl->id) == &next) {
+        c.idRun = static_cast<std::uint16_t>(std::min(next.idRun + 1, 0xFFFF));
+      }
     }
   }
   Control* Find(int id) {
-    if (!indexed) {
-      for (Control& c : controls) {
-        if (c.tmpl->id == id) return &c;
-      }
-      return nullptr;
+    // An id below firstId wraps round to an offset past the end.
+    const auto offset = static_cast<std::size_t>(static_cast<unsigned>(id) -
+                                                 static_cast<unsigned>(firstId));
+    if (offset < placesSize) return placesData[offset];
+    if (indexed) return nullptr;
+    for (Control& c : controls) {
+      if (c.tmpl->id == id) return &c;
     }
-    const auto offset = static_cast<std::size_t>(id) - static_cast<std::size_t>(firstId);
-    if (id < firstId || offset >= places.size() || places[offset] == 0) return nullptr;
-    return &controls[places[offset] - 1u];
+    return nullptr;
+  }
+  // The controls of ids firstId to lastId as neighbours, or null when they
+  // are not (or the range is empty).
+  Control* FindRun(int firstId, int lastId) {
+    Control* first = firstId <= lastId ? Find(firstId) : nullptr;
+    return first && static_cast<long long>(lastId) - firstId < first->idRun ? first : nullptr;
   }
   WindowHandle Handle() { return reinterpret_cast<WindowHandle>(this); }
 };
@@ -113,6 +147,8 @@ HeadlessWindowSystem::HeadlessWindowSystem() = default;
 HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
 HeadlessWindowSystem::Window* HeadlessWindowSystem::Get(WindowHandle window) const {
+  // Most calls are for the active window: the last opened.
+  if (!windows_.empty() && windows_.back()->Handle() == window) return windows_.back().get();
   for (const auto& w : windows_) {
     if (w->Handle() == window) return w.get();
   }
@@ -237,21 +273,31 @@ void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) 
 }
 
 int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
-  if (Window* w = Get(window)) {
-    for (int id = firstId; id <= lastId; ++id) {
-      const Window::Control* c = w->Find(id);
-      if (c && c->checked) return id;
+  Window* w = Get(window);
+  if (w == nullptr) return 0;
+  if (const Window::Control* run = w->FindRun(firstId, lastId)) {
+    for (int k = 0; k <= lastId - firstId; ++k) {
+      if (run[k].checked) return firstId + k;
     }
+    return 0;
+  }
+  for (int id = firstId; id <= lastId; ++id) {
+    const Window::Control* c = w->Find(id);
+    if (c && c->checked) return id;
   }
   return 0;
 }
 
 void HeadlessWindowSystem::CheckRadioButton(WindowHandle window, int firstId, int lastId,
                                             int checkedId) {
-  if (Window* w = Get(window)) {
-    for (int id = firstId; id <= lastId; ++id) {
-      if (Window::Control* c = w->Find(id)) c->checked = id == checkedId;
-    }
+  Window* w = Get(window);
+  if (w == nullptr) return;
+  if (Window::Control* run = w->FindRun(firstId, lastId)) {
+    for (int k = 0; k <= lastId - firstId; ++k) run[k].checked = firstId + k == checkedId;
+    return;
+  }
+  for (int id = firstId; id <= lastId; ++id) {
+    if (Window::Control* c = w->Find(id)) c->checked = id == checkedId;
   }
 }
 
@@ -406,12 +452,13 @@ void HeadlessWindowSystem::Type(int id, std::string_view text) {
 void HeadlessWindowSystem::Click(int id) {
   Window& w = Active();
   Window::Control* c = w.Find(id);
-  if (c == nullptr || c->tmpl->cls != ControlClass::kButton) return;
-  if (c->tmpl->IsRadioButton()) {
-    // An automatic radio button checks itself and clears the rest of its group.
+  if (c == nullptr || !c->button) return;
+  if (c->radio) {
+    // An automatic radio button checks itself and clears the rest of its
+    // group; the other controls of the group keep their check marks.
     for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
       Window::Control& other = w.controls[i];
-      if (other.radio) other.checked = (&other == c);
+      other.checked = (other.checked && !other.radio) || &other == c;
     }
   }
   SendCommand(w, id, kBnClicked);
