@@ -22,7 +22,7 @@ void CString::Release() noexcept {
 
 CString::CString(const CString& other) noexcept : size_(other.size_) {
   if (other.IsInline()) {
-    std::memcpy(inline_, other.inline_, size_ + 1);
+    std::memcpy(inline_, other.inline_, sizeof inline_);
   } else {
     block_ = other.block_;
     ++block_->refs;
@@ -31,7 +31,7 @@ CString::CString(const CString& other) noexcept : size_(other.size_) {
 
 CString::CString(CString&& other) noexcept : size_(other.size_) {
   if (other.IsInline()) {
-    std::memcpy(inline_, other.inline_, size_ + 1);
+    std::memcpy(inline_, other.inline_, sizeof inline_);
   } else {
     block_ = other.block_;
     other.size_ = 0;
@@ -44,7 +44,7 @@ CString& CString::operator=(const CString& other) noexcept {
   if (other.IsInline()) {
     Release();
     size_ = other.size_;
-    std::memcpy(inline_, other.inline_, size_ + 1);
+    std::memcpy(inline_, other.inline_, sizeof inline_);
   } else {
     ++other.block_->refs;  // before the release: both may hold the same block
     Release();
@@ -59,7 +59,7 @@ CString& CString::operator=(CString&& other) noexcept {
   Release();
   size_ = other.size_;
   if (other.IsInline()) {
-    std::memcpy(inline_, other.inline_, size_ + 1);
+    std::memcpy(inline_, other.inline_, sizeof inline_);
   } else {
     block_ = other.block_;
     other.size_ = 0;
@@ -79,10 +79,14 @@ void CString::Assign(std::string_view text) {
   // bytes it came from are let go, and moved (not copied) within a block.
   const std::size_t n = text.size();
   if (n <= kInlineCapacity) {
-    char bytes[kInlineCapacity];
-    if (n > 0) std::memcpy(bytes, text.data(), n);
-    Release();
-    if (n > 0) std::memcpy(inline_, bytes, n);
+    if (IsInline()) {
+      if (n > 0) std::memmove(inline_, text.data(), n);
+    } else {
+      char bytes[kInlineCapacity];
+      if (n > 0) std::memcpy(bytes, text.data(), n);
+      Release();
+      if (n > 0) std::memcpy(inline_, bytes, n);
+    }
     inline_[n] = '\0';
     size_ = n;
     return;

@@ -24,7 +24,7 @@ class CString {
   // 19 characters.
   static constexpr std::size_t kInlineCapacity = 39;
 
-  CString() noexcept { inline_[0] = '\0'; }
+  CString() noexcept : inline_{} {}
   CString(const char* text) : CString() { Assign(text ? text : ""); }  // NOLINT: implicit as in the library
   CString(std::string_view text) : CString() { Assign(text); }         // NOLINT
   explicit CString(const std::string& text) : CString() { Assign(text); }
