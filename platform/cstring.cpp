@@ -20,7 +20,8 @@ void CString::Release() noexcept {
   if (!IsInline() && --block_->refs == 0) FreeBlock(block_);
 }
 
-CString::CString(const CString& other) noexcept : size_(other.size_) {
+void CString::ShareFrom(const CString& other) noexcept {
+  size_ = other.size_;
   if (other.IsInline()) {
     std::memcpy(inline_, other.inline_, sizeof inline_);
   } else {
@@ -29,34 +30,7 @@ CString::CString(const CString& other) noexcept : size_(other.size_) {
   }
 }
 
-CString::CString(CString&& other) noexcept : size_(other.size_) {
-  if (other.IsInline()) {
-    std::memcpy(inline_, other.inline_, sizeof inline_);
-  } else {
-    block_ = other.block_;
-    other.size_ = 0;
-    other.inline_[0] = '\0';
-  }
-}
-
-CString& CString::operator=(const CString& other) noexcept {
-  if (this == &other) return *this;
-  if (other.IsInline()) {
-    Release();
-    size_ = other.size_;
-    std::memcpy(inline_, other.inline_, sizeof inline_);
-  } else {
-    ++other.block_->refs;  // before the release: both may hold the same block
-    Release();
-    block_ = other.block_;
-    size_ = other.size_;
-  }
-  return *this;
-}
-
-CString& CString::operator=(CString&& other) noexcept {
-  if (this == &other) return *this;
-  Release();
+void CString::TakeFrom(CString& other) noexcept {
   size_ = other.size_;
   if (other.IsInline()) {
     std::memcpy(inline_, other.inline_, sizeof inline_);
@@ -64,6 +38,27 @@ CString& CString::operator=(CString&& other) noexcept {
     block_ = other.block_;
     other.size_ = 0;
     other.inline_[0] = '\0';
+  }
+}
+
+CString::CString(const CString& other) noexcept { ShareFrom(other); }
+
+CString::CString(CString&& other) noexcept { TakeFrom(other); }
+
+CString& CString::operator=(const CString& other) noexcept {
+  // When both hold one block, the count is at least two: the release
+  // cannot free it.
+  if (this != &other) {
+    Release();
+    ShareFrom(other);
+  }
+  return *this;
+}
+
+CString& CString::operator=(CString&& other) noexcept {
+  if (this != &other) {
+    Release();
+    TakeFrom(other);
   }
   return *this;
 }

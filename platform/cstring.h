@@ -93,6 +93,10 @@ class CString {
   void Assign(std::string_view text);
   // Lets go of the block, if any; the caller sets the new text.
   void Release() noexcept;
+  // Over a released string: `other`'s text, its block shared or taken (the
+  // taken-from string left empty).
+  void ShareFrom(const CString& other) noexcept;
+  void TakeFrom(CString& other) noexcept;
 
   std::size_t size_ = 0;  // a text above kInlineCapacity bytes is in block_
   union {
