@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/cstring.h"
+class CString;
 
 namespace radixel::platform {
 
@@ -72,13 +72,8 @@ class WindowSystem {
   // A box's text into a field, and a field's text into a box: a window
   // system that keeps its texts as CString overrides them to share a long
   // text's bytes with the field rather than copy them.
-  virtual void ReadItemText(WindowHandle window, int id, CString& text) {
-    const std::string shown = GetItemText(window, id);
-    text = std::string_view(shown);
-  }
-  virtual void WriteItemText(WindowHandle window, int id, const CString& text) {
-    SetItemText(window, id, text.view());
-  }
+  virtual void ReadItemText(WindowHandle window, int id, CString& text);
+  virtual void WriteItemText(WindowHandle window, int id, const CString& text);
   virtual bool IsItemChecked(WindowHandle window, int id) = 0;
   virtual void CheckItem(WindowHandle window, int id, bool checked) = 0;
   // Of the radio buttons firstId to lastId: the id of the first checked one

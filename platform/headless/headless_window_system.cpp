@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/cstring.h"
 #include "platform/messages.h"
 
 namespace radixel::platform {
