@@ -1,12 +1,125 @@
 #include "platform/cstring.h"
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 
 #include "platform/resources.h"
 
+CString::Block* CString::NewBlock(std::size_t capacity) {
+  void* raw = ::operator new(sizeof(Block) + capacity + 1);
+  return new (raw) Block{1, capacity};
+}
+
+void CString::FreeBlock(Block* block) {
+  block->~Block();
+  ::operator delete(block);
+}
+
+void CString::Release() noexcept {
+  if (!IsInline() && --block_->refs == 0) FreeBlock(block_);
+}
+
+void CString::ShareFrom(const CString& other) noexcept {
+  size_ = other.size_;
+  if (other.IsInline()) {
+    std::memcpy(inline_, other.inline_, sizeof inline_);
+  } else {
+    block_ = other.block_;
+    ++block_->refs;
+  }
+}
+
+void CString::TakeFrom(CString& other) noexcept {
+  size_ = other.size_;
+  if (other.IsInline()) {
+    std::memcpy(inline_, other.inline_, sizeof inline_);
+  } else {
+    block_ = other.block_;
+    other.size_ = 0;
+    other.inline_[0] = '\0';
+  }
+}
+
+CString::CString(const CString& other) noexcept { ShareFrom(other); }
+
+CString::CString(CString&& other) noexcept { TakeFrom(other); }
+
+CString& CString::operator=(const CString& other) noexcept {
+  // When both hold one block, the count is at least two: the release
+  // cannot free it.
+  if (this != &other) {
+    Release();
+    ShareFrom(other);
+  }
+  return *this;
+}
+
+CString& CString::operator=(CString&& other) noexcept {
+  if (this != &other) {
+    Release();
+    TakeFrom(other);
+  }
+  return *this;
+}
+
+void CString::Empty() {
+  Release();
+  size_ = 0;
+  inline_[0] = '\0';
+}
+
+void CString::Assign(std::string_view text) {
+  // `text` may lie in this string's own bytes: it is copied before the
+  // bytes it came from are let go, and moved (not copied) within a block.
+  const std::size_t n = text.size();
+  if (n <= kInlineCapacity) {
+    if (IsInline()) {
+      if (n > 0) std::memmove(inline_, text.data(), n);
+    } else {
+      char bytes[kInlineCapacity];
+      if (n > 0) std::memcpy(bytes, text.data(), n);
+      Release();
+      if (n > 0) std::memcpy(inline_, bytes, n);
+    }
+    inline_[n] = '\0';
+    size_ = n;
+    return;
+  }
+  // A block of its own is written over when it is large enough and not
+  // more than twice so, lest a short text keep a huge block alive.
+  if (!IsInline() && block_->refs == 1 && block_->capacity >= n && block_->capacity / 2 <= n) {
+    std::memmove(block_->chars(), text.data(), n);
+  } else {
+    Block* fresh = NewBlock(n);
+    std::memcpy(fresh->chars(), text.data(), n);
+    Release();
+    block_ = fresh;
+  }
+  block_->chars()[n] = '\0';
+  size_ = n;
+}
+
+char* CString::MutableData() {
+  if (IsInline()) return inline_;
+  if (block_->refs > 1) {
+    Block* own = NewBlock(size_);
+    std::memcpy(own->chars(), block_->chars(), size_ + 1);
+    --block_->refs;
+    block_ = own;
+  }
+  return block_->chars();
+}
+
 void CString::MakeUpper() {
-  for (char& ch : text_) {
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  const std::string_view text = view();
+  const auto isLower = [](char ch) { return ch >= 'a' && ch <= 'z'; };
+  const std::size_t first =
+      static_cast<std::size_t>(std::find_if(text.begin(), text.end(), isLower) - text.begin());
+  if (first == size_) return;
+  char* chars = MutableData();
+  for (std::size_t i = first; i < size_; ++i) {
+    if (isLower(chars[i])) chars[i] = static_cast<char>(chars[i] - 'a' + 'A');
   }
 }
 
@@ -18,7 +131,7 @@ bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 // no overlong form, no surrogate, nothing above U+10FFFF), or 1 when the
 // byte there does not start one: ASCII, a stray continuation byte, or the
 // first byte of a truncated or ill-formed sequence, which stands alone.
-std::size_t Utf8SequenceLength(const std::string& s, std::size_t pos) {
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(s[pos]);
   // The lead byte gives the length and the range of the second byte.
   std::size_t len = 0;
@@ -49,25 +162,26 @@ std::size_t Utf8SequenceLength(const std::string& s, std::size_t pos) {
 }  // namespace
 
 void CString::MakeReverse() {
+  if (size_ < 2) return;
   // Turn each multi-byte sequence round first, then reverse every byte: the
   // characters end up reversed and each keeps its bytes in order. Bytes
   // below 0x80 are characters of their own, so text of them only is
   // reversed at once.
-  const bool ascii = std::all_of(text_.begin(), text_.end(),
-                                 [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-  for (std::size_t pos = 0; !ascii && pos < text_.size();) {
-    const std::size_t len = Utf8SequenceLength(text_, pos);
-    if (len > 1) {
-      std::reverse(text_.begin() + static_cast<std::ptrdiff_t>(pos),
-                   text_.begin() + static_cast<std::ptrdiff_t>(pos + len));
-    }
+  char* const begin = MutableData();
+  char* const end = begin + size_;
+  const std::string_view text(begin, size_);
+  const bool ascii =
+      std::all_of(begin, end, [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+  for (std::size_t pos = 0; !ascii && pos < size_;) {
+    const std::size_t len = Utf8SequenceLength(text, pos);
+    if (len > 1) std::reverse(begin + pos, begin + pos + len);
     pos += len;
   }
-  std::reverse(text_.begin(), text_.end());
+  std::reverse(begin, end);
 }
 
 bool CString::LoadString(unsigned id) {
   const char* text = radixel::platform::FindString(id);
-  text_.assign(text ? text : "");
+  Assign(text ? text : "");
   return text != nullptr;
 }

@@ -3,6 +3,14 @@
 // Text is a sequence of bytes; nothing here assumes an encoding beyond
 // treating well-formed UTF-8 sequences as single characters when the text
 // is reversed, so that a reversed text never splits a character.
+//
+// A text of up to kInlineCapacity bytes lives inside the object, so that
+// the short texts of a conversion never touch the heap. A longer one lives
+// in a heap block that counts the strings holding it: copying a string
+// shares the block, and a string that changes a shared block (SetAt,
+// MakeUpper, MakeReverse) first takes a copy of its own. A long line typed
+// into a box and read into the window's fields is so held once, not once
+// for every field. One thread only: the count is a plain integer.
 #pragma once
 
 #include <climits>
@@ -12,53 +20,87 @@
 
 class CString {
  public:
-  CString() = default;
-  CString(const char* text) : text_(text ? text : "") {}  // NOLINT: implicit as in the library
-  CString(std::string_view text) : text_(text) {}         // NOLINT
-  explicit CString(std::string&& text) : text_(std::move(text)) {}
+  // Long enough for every message and every result of an input of up to
+  // 19 characters.
+  static constexpr std::size_t kInlineCapacity = 39;
 
+  CString() noexcept : inline_{} {}
+  CString(const char* text) : CString() { Assign(text ? text : ""); }  // NOLINT: implicit as in the library
+  CString(std::string_view text) : CString() { Assign(text); }         // NOLINT
+  explicit CString(const std::string& text) : CString() { Assign(text); }
+  CString(const CString& other) noexcept;
+  CString(CString&& other) noexcept;
+  ~CString() { Release(); }
+
+  CString& operator=(const CString& other) noexcept;
+  CString& operator=(CString&& other) noexcept;
   CString& operator=(const char* text) {
-    text_.assign(text ? text : "");
+    Assign(text ? text : "");
     return *this;
   }
   CString& operator=(std::string_view text) {
-    text_.assign(text);
+    Assign(text);
     return *this;
   }
 
   // Length in bytes, as the library's int: a text longer than an int counts
   // reports INT_MAX, never a wrapped length. size() gives the true length.
   int GetLength() const {
-    return text_.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX
-                                                            : static_cast<int>(text_.size());
+    return size_ > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(size_);
   }
-  std::size_t size() const { return text_.size(); }
-  bool IsEmpty() const { return text_.empty(); }
-  void Empty() { text_.clear(); }
+  std::size_t size() const { return size_; }
+  bool IsEmpty() const { return size_ == 0; }
+  void Empty();
 
   // The byte at `index`, which must be below the length.
-  char GetAt(int index) const { return text_[static_cast<std::size_t>(index)]; }
+  char GetAt(int index) const { return data()[static_cast<std::size_t>(index)]; }
   char operator[](int index) const { return GetAt(index); }
-  void SetAt(int index, char ch) { text_[static_cast<std::size_t>(index)] = ch; }
+  void SetAt(int index, char ch) { MutableData()[static_cast<std::size_t>(index)] = ch; }
 
-  // Turns a to z into A to Z in place; every other byte stays as it is.
+  // Turns a to z into A to Z in place; every other byte stays as it is. A
+  // text with no such letter is left alone, and so stays shared.
   void MakeUpper();
   // Reverses the text in place, keeping each well-formed UTF-8 sequence whole.
   void MakeReverse();
   // Fills the text from the string table; leaves it empty when there is no such string.
   bool LoadString(unsigned id);
 
-  const char* c_str() const { return text_.c_str(); }
-  operator const char*() const { return text_.c_str(); }  // NOLINT: LPCTSTR conversion
-  std::string_view view() const { return text_; }
-  const std::string& str() const { return text_; }
-  // The bytes themselves, for filling the text in place.
-  std::string& str() { return text_; }
+  // The bytes, followed by a terminator; valid while this string, or a copy
+  // that shares its block, holds the text unchanged.
+  const char* c_str() const { return data(); }
+  operator const char*() const { return data(); }  // NOLINT: LPCTSTR conversion
+  std::string_view view() const { return {data(), size_}; }
 
-  friend bool operator==(const CString& a, const CString& b) { return a.text_ == b.text_; }
-  friend bool operator==(const CString& a, std::string_view b) { return a.text_ == b; }
-  friend bool operator==(const CString& a, const char* b) { return a.text_ == b; }
+  friend bool operator==(const CString& a, const CString& b) { return a.view() == b.view(); }
+  friend bool operator==(const CString& a, std::string_view b) { return a.view() == b; }
+  friend bool operator==(const CString& a, const char* b) { return a.view() == b; }
 
  private:
-  std::string text_;
+  // A long text: the count of strings that hold it, then its bytes and a
+  // terminator.
+  struct Block {
+    std::size_t refs;
+    std::size_t capacity;
+    char* chars() { return reinterpret_cast<char*>(this + 1); }
+  };
+  static Block* NewBlock(std::size_t capacity);
+  static void FreeBlock(Block* block);
+
+  bool IsInline() const { return size_ <= kInlineCapacity; }
+  const char* data() const { return IsInline() ? inline_ : block_->chars(); }
+  // The bytes for writing: a shared block is copied first.
+  char* MutableData();
+  void Assign(std::string_view text);
+  // Lets go of the block, if any; the caller sets the new text.
+  void Release() noexcept;
+  // Over a released string: `other`'s text, its block shared or taken (the
+  // taken-from string left empty).
+  void ShareFrom(const CString& other) noexcept;
+  void TakeFrom(CString& other) noexcept;
+
+  std::size_t size_ = 0;  // a text above kInlineCapacity bytes is in block_
+  union {
+    Block* block_;
+    char inline_[kInlineCapacity + 1];
+  };
 };

@@ -7,9 +7,9 @@ using radixel::platform::CurrentWindowSystem;
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
   auto& ws = CurrentWindowSystem();
   if (pDX->m_bSaveAndValidate) {
-    ws.ReadItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value.str());
+    ws.ReadItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value);
   } else {
-    ws.SetItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value.view());
+    ws.WriteItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value);
   }
 }
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/cstring.h"
+
 namespace radixel::platform {
 
 namespace {
@@ -18,5 +20,14 @@ WindowSystem& CurrentWindowSystem() {
 }
 
 void InstallWindowSystem(WindowSystem* system) { g_system = system; }
+
+void WindowSystem::ReadItemText(WindowHandle window, int id, CString& text) {
+  const std::string shown = GetItemText(window, id);
+  text = std::string_view(shown);
+}
+
+void WindowSystem::WriteItemText(WindowHandle window, int id, const CString& text) {
+  SetItemText(window, id, text.view());
+}
 
 }  // namespace radixel::platform

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+class CString;
+
 namespace radixel::platform {
 
 struct DialogTemplate;
@@ -66,12 +68,12 @@ class WindowSystem {
 
   // --- Controls, addressed by the dialog and the control's id ---------------
   virtual std::string GetItemText(WindowHandle window, int id) = 0;
-  // The same text into `text`, whose storage is reused where it is large
-  // enough; a window system that keeps the texts itself overrides it.
-  virtual void ReadItemText(WindowHandle window, int id, std::string& text) {
-    text = GetItemText(window, id);
-  }
   virtual void SetItemText(WindowHandle window, int id, std::string_view text) = 0;
+  // A box's text into a field, and a field's text into a box: a window
+  // system that keeps its texts as CString overrides them to share a long
+  // text's bytes with the field rather than copy them.
+  virtual void ReadItemText(WindowHandle window, int id, CString& text);
+  virtual void WriteItemText(WindowHandle window, int id, const CString& text);
   virtual bool IsItemChecked(WindowHandle window, int id) = 0;
   virtual void CheckItem(WindowHandle window, int id, bool checked) = 0;
   // Of the radio buttons firstId to lastId: the id of the first checked one

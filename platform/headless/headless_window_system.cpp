@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/cstring.h"
 #include "platform/messages.h"
 
 namespace radixel::platform {
@@ -28,7 +29,8 @@ struct HeadlessWindowSystem::IconRecord {
 struct HeadlessWindowSystem::Window {
   struct Control {
     const ControlTemplate* tmpl;
-    std::string text;
+    // Shares a long text's bytes with the fields it is read into or set from.
+    CString text;
     bool checked = false;
     bool button = false;
     bool radio = false;  // an automatic radio button
@@ -170,7 +172,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(const DialogTemplate& dial
   w.sink = &sink;
   w.owner = owner;
   for (const ControlTemplate& c : dialog.controls) {
-    w.controls.push_back({&c, c.cls == ControlClass::kEdit ? std::string() : c.text, false});
+    w.controls.push_back({&c, c.cls == ControlClass::kEdit ? CString() : CString(c.text), false});
   }
   w.IndexControls();
   if (dialog.style & style::kSysMenu) {
@@ -241,24 +243,34 @@ void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
 std::string HeadlessWindowSystem::GetItemText(WindowHandle window, int id) {
   Window* w = Get(window);
   Window::Control* c = w ? w->Find(id) : nullptr;
-  return c ? c->text : std::string();
+  return c ? std::string(c->text.view()) : std::string();
 }
 
-void HeadlessWindowSystem::ReadItemText(WindowHandle window, int id, std::string& text) {
-  const std::string_view shown = ItemText(window, id);
-  if (text != shown) text.assign(shown);
+void HeadlessWindowSystem::ReadItemText(WindowHandle window, int id, CString& text) {
+  Window* w = Get(window);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  if (c) {
+    text = c->text;
+  } else {
+    text.Empty();
+  }
+}
+
+void HeadlessWindowSystem::WriteItemText(WindowHandle window, int id, const CString& text) {
+  Window* w = Get(window);
+  if (Window::Control* c = w ? w->Find(id) : nullptr) c->text = text;
 }
 
 std::string_view HeadlessWindowSystem::ItemText(WindowHandle window, int id) const {
   Window* w = Get(window);
   Window::Control* c = w ? w->Find(id) : nullptr;
-  return c ? std::string_view(c->text) : std::string_view();
+  return c ? c->text.view() : std::string_view();
 }
 
 void HeadlessWindowSystem::SetItemText(WindowHandle window, int id, std::string_view text) {
   Window* w = Get(window);
   Window::Control* c = w ? w->Find(id) : nullptr;
-  if (c && c->text != text) c->text.assign(text);
+  if (c && c->text != text) c->text = text;
 }
 
 bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
@@ -444,7 +456,7 @@ void HeadlessWindowSystem::Type(int id, std::string_view text) {
   Window& w = Active();
   Window::Control* c = w.Find(id);
   if (c == nullptr || c->tmpl->cls != ControlClass::kEdit) return;
-  c->text.assign(text);
+  c->text = text;
   w.focusId = id;
   SendCommand(w, id, kEnChange);
 }

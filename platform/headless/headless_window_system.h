@@ -51,8 +51,9 @@ class HeadlessWindowSystem final : public WindowSystem {
   void EndModalLoop(WindowHandle window, std::intptr_t result) override;
   void DestroyWindow(WindowHandle window) override;
   std::string GetItemText(WindowHandle window, int id) override;
-  void ReadItemText(WindowHandle window, int id, std::string& text) override;
   void SetItemText(WindowHandle window, int id, std::string_view text) override;
+  void ReadItemText(WindowHandle window, int id, CString& text) override;
+  void WriteItemText(WindowHandle window, int id, const CString& text) override;
   bool IsItemChecked(WindowHandle window, int id) override;
   void CheckItem(WindowHandle window, int id, bool checked) override;
   int CheckedRadioButton(WindowHandle window, int firstId, int lastId) override;

@@ -71,4 +71,22 @@ INSTANTIATE_TEST_SUITE_P(
                       PressCase{"TooLong", MODE_HEX_TO_DEC, "123456789"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A long input is held twice, however many boxes and fields show it: once
+// as typed (the input box, the input field and its saved copy) and once
+// reversed (the output field and box). Every further copy is a further
+// allocation.
+TEST(LongInputAllocationTest, HeldAsTypedAndReversed) {
+  radixel::platform::HeadlessWindowSystem ws;
+  radixel::platform::InstallWindowSystem(&ws);
+  CConversionForm form{IDD_CONVERTER_DIALOG};
+  form.Create();
+  const std::string input(1000, '2');
+  const std::uint64_t before = AllocationCount();
+  const auto boxes = radixel::platform::Press(ws, form.m_hWnd, MODE_BIN_TO_DEC, input);
+  EXPECT_EQ(AllocationCount() - before, 2u);
+  EXPECT_EQ(boxes.output, input);
+  form.DestroyWindow();
+  radixel::platform::InstallWindowSystem(nullptr);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "platform/cstring.h"
 #include "res/resource_ids.h"
@@ -31,7 +32,7 @@ class MakeUpperTest : public ::testing::TestWithParam<TextCase> {};
 TEST_P(MakeUpperTest, UpperCasesAToZOnly) {
   CString s(GetParam().text);
   s.MakeUpper();
-  EXPECT_EQ(s.str(), GetParam().expected);
+  EXPECT_EQ(s.view(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,7 +52,7 @@ class MakeReverseTest : public ::testing::TestWithParam<TextCase> {};
 TEST_P(MakeReverseTest, ReversesCharacters) {
   CString s(GetParam().text);
   s.MakeReverse();
-  EXPECT_EQ(s.str(), GetParam().expected);
+  EXPECT_EQ(s.view(), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,7 +97,7 @@ TEST(MakeReverseTwiceTest, GivesBackWellFormedText) {
   CString s(text);
   s.MakeReverse();
   s.MakeReverse();
-  EXPECT_EQ(s.str(), text);
+  EXPECT_EQ(s.view(), text);
 }
 
 TEST(CStringTest, CharactersByIndex) {
@@ -108,12 +109,77 @@ TEST(CStringTest, CharactersByIndex) {
   EXPECT_EQ(s.GetLength(), 8);
 }
 
-TEST(CStringTest, AssignmentCopies) {
-  CString a("ff");
+// A copy shares a long text's bytes: whichever string changes them takes
+// its own copy first, and the other keeps the text it had. Short texts are
+// held inside the string, so both lengths are tried.
+struct ChangeCase {
+  const char* name;
+  void (*change)(CString&);
+  std::string (*expected)(const std::string& before);
+};
+
+class CopyTest : public ::testing::TestWithParam<std::tuple<ChangeCase, std::size_t>> {};
+
+TEST_P(CopyTest, ChangingOneCopyLeavesTheOther) {
+  const auto& [c, length] = GetParam();
+  std::string text(length, 'f');
+  text[1] = '\xC3';  // one two-byte character: reversing keeps it whole
+  text[2] = '\xA9';
+  CString a(text);
   CString b = a;
-  a.MakeUpper();
-  EXPECT_EQ(b, "ff");
-  EXPECT_EQ(a, "FF");
+  CString moved = b;
+  CString kept = std::move(moved);
+  c.change(a);
+  EXPECT_EQ(a.view(), c.expected(text));
+  EXPECT_EQ(b.view(), text);
+  EXPECT_EQ(kept.view(), text);
+  c.change(b);
+  EXPECT_EQ(b.view(), a.view());
+  EXPECT_EQ(kept.view(), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, CopyTest,
+    ::testing::Combine(
+        ::testing::Values(
+            ChangeCase{"SetAt", [](CString& s) { s.SetAt(0, '1'); },
+                       [](const std::string& t) { return "1" + t.substr(1); }},
+            ChangeCase{"MakeUpper", [](CString& s) { s.MakeUpper(); },
+                       [](const std::string& t) {
+                         std::string u = t;
+                         for (char& ch : u) ch = ch == 'f' ? 'F' : ch;
+                         return u;
+                       }},
+            ChangeCase{"MakeReverse", [](CString& s) { s.MakeReverse(); },
+                       [](const std::string& t) {
+                         return t.substr(3) + "\xC3\xA9" + t.substr(0, 1);
+                       }},
+            // Assigning a part of the string's own text to it.
+            ChangeCase{"AssignOwnTail", [](CString& s) { s = s.view().substr(1); },
+                       [](const std::string& t) { return t.substr(1); }},
+            ChangeCase{"AssignOwnHead", [](CString& s) { s = s.view().substr(0, 3); },
+                       [](const std::string& t) { return t.substr(0, 3); }},
+            ChangeCase{"Empty", [](CString& s) { s.Empty(); },
+                       [](const std::string&) { return std::string(); }}),
+        ::testing::Values(std::size_t{8}, std::size_t{100})),
+    [](const auto& info) {
+      return std::string(std::get<0>(info.param).name) + "_" +
+             std::to_string(std::get<1>(info.param));
+    });
+
+TEST(CStringTest, CopyOutlivesTheOriginal) {
+  const std::string text(100, '1');
+  CString copy;
+  {
+    CString original(text);
+    copy = original;
+    CString alias = copy;
+    const CString& same = alias;
+    alias = same;
+  }
+  EXPECT_EQ(copy.view(), text);
+  copy = copy.view();
+  EXPECT_EQ(copy.view(), text);
 }
 
 TEST(CStringTest, LengthCountsBytesPastAnEmbeddedNul) {
