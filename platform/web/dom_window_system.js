@@ -222,7 +222,9 @@ mergeInto(LibraryManager.library, {
       });
       w.menuReturn = document.activeElement;
       w.popUp = menu;
-      items[0].focus();
+      // As on the desktop, the highlight starts on the first entry that can be chosen.
+      var first = items.filter(function(i) { return !i.hasAttribute('aria-disabled'); })[0];
+      (first || items[0]).focus();
     },
     closeSystemMenu: function(w, keepFocus) {
       if (!w.popUp) return;
