@@ -71,7 +71,10 @@ int RunBatch(int inFd, int outFd, int errFd) {
   while (out.WriteError() == 0 && reader.Next(line)) {
     ++lineNumber;
     if (const std::optional<ParsedLine> parsed = ParseLine(line, problem)) {
-      const BoxesView boxes = session.Press(parsed->mode, parsed->input);
+      session.TypeAndChoose(parsed->mode, parsed->input);
+      // The input box has its copy: a long line's bytes are given back now.
+      reader.ReleaseLine();
+      const BoxesView boxes = session.PressOk();
       out.AppendRecord({boxes.input, boxes.output, boxes.errors});
       out.FlushIfFull();
     } else {

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-
 namespace radixel::cli {
 
 ConverterSession::Installation::Installation(platform::WindowSystem& ws) {
@@ -23,7 +22,24 @@ ConverterSession::ConverterSession() : installation_(ws_) {
 ConverterSession::~ConverterSession() { dialog_.DestroyWindow(); }
 
 BoxesView ConverterSession::Press(int mode, std::string_view input) {
-  return platform::Press(ws_, dialog_.m_hWnd, mode, input);
+  TypeAndChoose(mode, input);
+  return PressOk();
+}
+
+void ConverterSession::TypeAndChoose(int mode, std::string_view input) {
+  // The record's texts still hold the last press's long texts, which the
+  // next press replaces from the boxes before it reads them: they are let
+  // go of first, so that a long line typed now is never held beside them.
+  for (CString* text : {&dialog_.m_strInput, &dialog_.m_strSaved, &dialog_.m_strOutput,
+                        &dialog_.m_strErrors}) {
+    if (text->size() > CString::kInlineCapacity) text->Empty();
+  }
+  platform::TypeAndChoose(ws_, mode, input);
+}
+
+BoxesView ConverterSession::PressOk() {
+  platform::ClickOk(ws_);
+  return platform::ReadBoxes(ws_, dialog_.m_hWnd);
 }
 
 }  // namespace radixel::cli

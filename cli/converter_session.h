@@ -28,6 +28,10 @@ class ConverterSession {
   // (0 to 5) and presses OK; returns the window's own box texts, valid
   // until the next press.
   BoxesView Press(int mode, std::string_view input);
+  // Press in two steps, so that the caller may let go of `input`'s bytes
+  // once the input box holds its own copy: TypeAndChoose, then PressOk.
+  void TypeAndChoose(int mode, std::string_view input);
+  BoxesView PressOk();
 
  private:
   // Installs the window system for the session's lifetime; declared between

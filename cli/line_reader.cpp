@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <utility>
 
 #include "cli/fd_io.h"
@@ -18,11 +20,22 @@ constexpr std::size_t kMaxGrowth = 8 * 1024 * 1024;
 }  // namespace
 
 LineReader::LineReader(int fd, std::function<void()> beforeWait)
-    : fd_(fd), beforeWait_(std::move(beforeWait)), buffer_(kReadSize) {}
+    : fd_(fd), beforeWait_(std::move(beforeWait)) {
+  Resize(kReadSize);
+}
+
+LineReader::~LineReader() { std::free(buffer_); }
+
+void LineReader::Resize(std::size_t size) {
+  void* moved = std::realloc(buffer_, size);
+  if (moved == nullptr) throw std::bad_alloc();
+  buffer_ = static_cast<char*>(moved);
+  size_ = size;
+}
 
 bool LineReader::Next(std::string_view& line) {
   for (;;) {
-    const char* data = buffer_.data();
+    const char* data = buffer_;
     if (const void* newline = std::memchr(data + scanned_, '\n', end_ - scanned_)) {
       const auto at = static_cast<std::size_t>(static_cast<const char*>(newline) - data);
       line = std::string_view(data + begin_, at - begin_);
@@ -41,22 +54,27 @@ bool LineReader::Next(std::string_view& line) {
   }
 }
 
+void LineReader::ReleaseLine() {
+  if (size_ <= 2 * kReadSize || end_ - begin_ > size_ / 2) return;
+  MoveUnreadToFront();
+  Resize(std::max(kReadSize, end_));
+}
+
+void LineReader::MoveUnreadToFront() {
+  if (begin_ == 0) return;
+  std::memmove(buffer_, buffer_ + begin_, end_ - begin_);
+  end_ -= begin_;
+  scanned_ -= begin_;
+  begin_ = 0;
+}
+
 void LineReader::Fill() {
-  if (begin_ > 0) {
-    // Only the start of a line is ever moved, once: later reads of the same
-    // line append behind it.
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-    end_ -= begin_;
-    scanned_ -= begin_;
-    begin_ = 0;
-  }
-  if (buffer_.size() - end_ < kReadSize / 2) {
-    const std::size_t size = buffer_.size() + std::min(buffer_.size(), kMaxGrowth);
-    buffer_.reserve(size);  // exactly: resize alone would double the capacity
-    buffer_.resize(size);
-  }
+  // Only the start of a line is ever moved, once: later reads of the same
+  // line append behind it.
+  MoveUnreadToFront();
+  if (size_ - end_ < kReadSize / 2) Resize(size_ + std::min(size_, kMaxGrowth));
   if (beforeWait_ && !InputWaiting(fd_)) beforeWait_();
-  const long n = ReadSome(fd_, buffer_.data() + end_, buffer_.size() - end_);
+  const long n = ReadSome(fd_, buffer_ + end_, size_ - end_);
   if (n > 0) {
     end_ += static_cast<std::size_t>(n);
   } else {

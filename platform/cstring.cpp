@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <new>
 
 #include "platform/resources.h"
@@ -90,11 +91,20 @@ void CString::Assign(std::string_view text) {
   // more than twice so, lest a short text keep a huge block alive.
   if (!IsInline() && block_->refs == 1 && block_->capacity >= n && block_->capacity / 2 <= n) {
     std::memmove(block_->chars(), text.data(), n);
-  } else {
+  } else if (!IsInline() && !std::less<const char*>()(text.data(), block_->chars()) &&
+             std::less<const char*>()(text.data(), block_->chars() + size_)) {
     Block* fresh = NewBlock(n);
     std::memcpy(fresh->chars(), text.data(), n);
     Release();
     block_ = fresh;
+  } else {
+    // The old text is let go of before the new block is taken, so that a
+    // long text replacing another is never held beside it.
+    Release();
+    size_ = 0;
+    inline_[0] = '\0';
+    block_ = NewBlock(n);
+    std::memcpy(block_->chars(), text.data(), n);
   }
   block_->chars()[n] = '\0';
   size_ = n;

@@ -83,5 +83,31 @@ TEST(StreamTest, MemoryStaysFlatOverALongBatch) {
 #endif
 }
 
+TEST(StreamTest, LongLinesOneAfterAnotherStayWithinThreeTimesTheLine) {
+#ifdef RADIXEL_SANITIZED
+  GTEST_SKIP() << "the sanitizer keeps freed memory aside";
+#else
+  // While the second line is converted the window still shows the first
+  // one's output; with the line itself, its copy in the input box and its
+  // reverse, nothing more may be held.
+  constexpr std::size_t kLength = 24 << 20;
+  std::string digits(kLength, '0');
+  for (std::size_t i = 0; i < kLength; ++i) digits[i] = static_cast<char>('0' + i % 10);
+  CliProcess cli({"--batch"});
+  for (int line = 0; line < 2; ++line) {
+    ASSERT_TRUE(cli.Write("bin2dec\t" + digits + "\n"));
+    const std::optional<std::string> record = cli.ReadOutLine(60s);
+    ASSERT_TRUE(record.has_value());
+    const std::string_view message = "\tNumber entered larger than 8 digits.";
+    EXPECT_EQ(record->size(), 2 * kLength + 1 + message.size());
+    EXPECT_TRUE(record->ends_with(message));
+  }
+  const long peak = cli.PeakKiB();
+  if (peak < 0) GTEST_SKIP() << "no memory statistics for a running process here";
+  EXPECT_LE(peak, static_cast<long>((3 * kLength + (16 << 20)) / 1024));
+  EXPECT_EQ(cli.Finish(10s).status, 0);
+#endif
+}
+
 }  // namespace
 }  // namespace radixel::testing
