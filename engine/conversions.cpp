@@ -150,11 +150,13 @@ void CConversionForm::BinaryToDecimal() {
   double sum = m_dDigit;
   int lastOne = -1;
   for (int pos = 0; pos < count; ++pos) {
-    if (kDigitOneSet.index[static_cast<unsigned char>(text[static_cast<std::size_t>(pos)])] >= 0) {
-      // Summed as a double: powers from 2^31 up do not fit the int field.
-      sum = PlaceValue(1.0, 1, pos) + sum;
-      lastOne = pos;
-    }
+    const bool one =
+        kDigitOneSet.index[static_cast<unsigned char>(text[static_cast<std::size_t>(pos)])] >= 0;
+    // Summed as a double: powers from 2^31 up do not fit the int field. A
+    // zero adds nothing; the choice is made without a branch, since the
+    // digits of a typed number follow no pattern a guess could learn.
+    sum = PlaceValue(static_cast<double>(one), 1, pos) + sum;
+    lastOne = one ? pos : lastOne;
   }
   m_dDigit = sum;
   if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));

@@ -24,6 +24,36 @@ namespace radixel::engine {
 namespace {
 constexpr int kSignificant = 12;
 constexpr int kExact = 17;
+
+// The first 17 significant digits of `whole` (at least 1), correctly
+// rounded (to nearest, a tie to even, as the floating forms round), and
+// its decimal exponent: the whole numbers a sum of hexadecimal or binary
+// digits gives, written from their integer digits.
+void WholeNumberDigits(std::uint64_t whole, char (&digits)[kExact], int& exponent) {
+  char text[20];
+  const int count = static_cast<int>(std::to_chars(text, text + sizeof text, whole).ptr - text);
+  exponent = count - 1;
+  if (count <= kExact) {
+    std::memcpy(digits, text, static_cast<std::size_t>(count));
+    std::memset(digits + count, '0', static_cast<std::size_t>(kExact - count));
+    return;
+  }
+  std::memcpy(digits, text, kExact);
+  // The dropped digits against half a unit of the last digit kept.
+  const char first = text[kExact];
+  bool restZero = true;
+  for (int i = kExact + 1; i < count; ++i) restZero = restZero && text[i] == '0';
+  const bool up = first > '5' || (first == '5' && (!restZero || (digits[kExact - 1] - '0') % 2 != 0));
+  if (!up) return;
+  int i = kExact - 1;
+  while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+  if (i >= 0) {
+    ++digits[i];
+  } else {
+    digits[0] = '1';
+    ++exponent;
+  }
+}
 }  // namespace
 
 void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
@@ -44,19 +74,24 @@ void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
     return;
   }
 
-  // 17 significant digits, correctly rounded: d.dddddddddddddddde±XX
-  char sci[40];
-#ifdef RADIXEL_FLOAT_TEXT_FROM_CRT
-  const char* const end = sci + std::snprintf(sci, sizeof sci, "%.16e", value);
-#else
-  const char* const end =
-      std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, kExact - 1).ptr;
-#endif
+  // 17 significant digits, correctly rounded, and the decimal exponent.
   char digits[kExact];
-  digits[0] = sci[0];
-  std::memcpy(digits + 1, sci + 2, kExact - 1);
   int exponent = 0;
-  std::from_chars(sci + kExact + 2 + (sci[kExact + 2] == '+' ? 1 : 0), end, exponent);
+  if (value < 18446744073709551616.0 && value == std::floor(value)) {
+    WholeNumberDigits(static_cast<std::uint64_t>(value), digits, exponent);
+  } else {
+    // d.dddddddddddddddde±XX
+    char sci[40];
+#ifdef RADIXEL_FLOAT_TEXT_FROM_CRT
+    const char* const end = sci + std::snprintf(sci, sizeof sci, "%.16e", value);
+#else
+    const char* const end =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, kExact - 1).ptr;
+#endif
+    digits[0] = sci[0];
+    std::memcpy(digits + 1, sci + 2, kExact - 1);
+    std::from_chars(sci + kExact + 2 + (sci[kExact + 2] == '+' ? 1 : 0), end, exponent);
+  }
 
   // Round the 17 digits half up to 12, carrying into the exponent.
   if (digits[kSignificant] >= '5') {

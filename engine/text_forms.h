@@ -41,10 +41,11 @@ inline double PowerOfTwo(int exponent) {
 
 // `digit` times the place value 2^(bitsPerPlace × position), exactly: +inf
 // where no double holds it; 0 for a zero digit at any place.
+// Where the place value is finite the digit only multiplies it, so that a
+// scan of random digits takes no branch on their values.
 inline double PlaceValue(double digit, int bitsPerPlace, int position) {
-  if (digit == 0.0) return 0.0;
-  if (position > 1023 / bitsPerPlace) return digit * std::numeric_limits<double>::infinity();
-  return digit * PowerOfTwo(bitsPerPlace * position);
+  if (position <= 1023 / bitsPerPlace) return digit * PowerOfTwo(bitsPerPlace * position);
+  return digit == 0.0 ? 0.0 : digit * std::numeric_limits<double>::infinity();
 }
 
 // The exponent of the highest power of two not above `value`, read from the

@@ -1,6 +1,8 @@
 #include "platform/cstring.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <new>
@@ -121,14 +123,75 @@ char* CString::MutableData() {
   return block_->chars();
 }
 
+namespace {
+
+using Word = std::uint64_t;
+constexpr Word kOnes = ~Word{0} / 0xFF;
+
+Word LoadWord(const char* at) {
+  Word word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+void StoreWord(char* at, Word word) { std::memcpy(at, &word, sizeof word); }
+
+// Word `k` of a mask over a buffer of up to kSpan bytes whose first
+// `count` bytes are set, in the machine's own byte order.
+constexpr std::size_t kSpan = 40;
+Word FirstBytes(std::size_t count, std::size_t k) {
+  static constexpr auto kSet = [] {
+    std::array<unsigned char, 2 * kSpan> set{};
+    for (std::size_t i = 0; i < kSpan; ++i) set[i] = 0xFF;
+    return set;
+  }();
+  return LoadWord(reinterpret_cast<const char*>(kSet.data()) + kSpan - count + k * sizeof(Word));
+}
+
+// In each byte of `word`, 0x20 where the byte is a to z and 0 elsewhere.
+// Exact for every byte: the low seven bits are compared by adding and
+// subtracting within the byte, where no carry reaches the next one, and a
+// byte with its top bit set is no letter.
+Word LowerCaseBits(Word word) {
+  const Word low = word & (kOnes * 0x7F);
+  const Word belowBrace = kOnes * (0x7F + '{') - low;  // top bit: low < '{'
+  const Word fromA = low + kOnes * (0x80 - 'a');       // top bit: low >= 'a'
+  return (belowBrace & fromA & ~word & (kOnes * 0x80)) >> 2;
+}
+
+}  // namespace
+
+// A word at a time, a to z turned round by one bit (0x20), with no branch
+// on any single byte: a typed text's letters come in any mix of cases.
 void CString::MakeUpper() {
+  if (IsInline()) {
+    // The whole inline buffer, with the bytes past the text masked out.
+    constexpr std::size_t kWords = sizeof inline_ / sizeof(Word);
+    static_assert(sizeof inline_ % sizeof(Word) == 0 && sizeof inline_ <= kSpan);
+    Word flips[kWords];
+    Word any = 0;
+    for (std::size_t k = 0; k < kWords; ++k) {
+      flips[k] = LowerCaseBits(LoadWord(inline_ + k * sizeof(Word))) & FirstBytes(size_, k);
+      any |= flips[k];
+    }
+    if (any == 0) return;
+    for (std::size_t k = 0; k < kWords; ++k) {
+      char* at = inline_ + k * sizeof(Word);
+      StoreWord(at, LoadWord(at) ^ flips[k]);
+    }
+    return;
+  }
   const std::string_view text = view();
   const auto isLower = [](char ch) { return ch >= 'a' && ch <= 'z'; };
   const std::size_t first =
       static_cast<std::size_t>(std::find_if(text.begin(), text.end(), isLower) - text.begin());
   if (first == size_) return;
   char* chars = MutableData();
-  for (std::size_t i = first; i < size_; ++i) {
+  std::size_t i = first;
+  for (; i + sizeof(Word) <= size_; i += sizeof(Word)) {
+    StoreWord(chars + i, LoadWord(chars + i) ^ LowerCaseBits(LoadWord(chars + i)));
+  }
+  for (; i < size_; ++i) {
     if (isLower(chars[i])) chars[i] = static_cast<char>(chars[i] - 'a' + 'A');
   }
 }

@@ -14,16 +14,12 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
-  const std::span<const int> group = pDX->m_pDlgWnd->RadioGroup(nIDC);
+  const auto [group, consecutive] = pDX->m_pDlgWnd->RadioGroup(nIDC);
   if (group.empty()) return;
   auto& ws = CurrentWindowSystem();
   HWND hWnd = pDX->m_pDlgWnd->m_hWnd;
   const int first = group.front();
   const int last = group.back();
-  bool consecutive = true;
-  for (std::size_t index = 0; index < group.size(); ++index) {
-    consecutive = consecutive && group[index] == first + static_cast<int>(index);
-  }
   if (consecutive) {
     // Ids one after the other: a button's index is its distance from the first.
     if (pDX->m_bSaveAndValidate) {

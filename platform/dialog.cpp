@@ -66,7 +66,7 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-std::span<const int> CDialog::RadioGroup(int nIDC) {
+CWnd::RadioButtonGroup CDialog::RadioGroup(int nIDC) {
   if (radioGroup_.firstId != nIDC || radioGroup_.count == 0) {
     // The group runs in template order from nIDC up to the next control
     // that starts a group of its own.
@@ -81,8 +81,13 @@ std::span<const int> CDialog::RadioGroup(int nIDC) {
         radioGroup_.ids[radioGroup_.count++] = c->id;
       }
     }
+    radioGroup_.consecutive = true;
+    for (std::size_t i = 1; i < radioGroup_.count; ++i) {
+      radioGroup_.consecutive = radioGroup_.consecutive &&
+                                radioGroup_.ids[i] == radioGroup_.ids[0] + static_cast<int>(i);
+    }
   }
-  return {radioGroup_.ids, radioGroup_.count};
+  return {{radioGroup_.ids, radioGroup_.count}, radioGroup_.consecutive};
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -38,7 +38,7 @@ class CDialog : public CWnd {
   // Called when the Exit button, Esc or the window's Close is used.
   virtual void OnCancel();
 
-  std::span<const int> RadioGroup(int nIDC) override;
+  RadioButtonGroup RadioGroup(int nIDC) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL OnCmdMsg(UINT nID, UINT nCode) override;
 
@@ -54,6 +54,7 @@ class CDialog : public CWnd {
     static constexpr std::size_t kMaxButtons = 16;
     int firstId = 0;
     std::size_t count = 0;
+    bool consecutive = false;
     int ids[kMaxButtons] = {};
   } radioGroup_;
 

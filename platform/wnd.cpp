@@ -43,7 +43,7 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
-std::span<const int> CWnd::RadioGroup(int) { return {}; }
+CWnd::RadioButtonGroup CWnd::RadioGroup(int) { return {}; }
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
   CDataExchange dx(this, bSaveAndValidate);

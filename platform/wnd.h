@@ -43,9 +43,13 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   // Every message to the window comes through here.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-  // The ids of the radio buttons in the group that starts at control nIDC,
-  // in template order; empty where the window has no such group.
-  virtual std::span<const int> RadioGroup(int nIDC);
+  // The radio buttons of the group that starts at control nIDC, in
+  // template order; no ids where the window has no such group.
+  struct RadioButtonGroup {
+    std::span<const int> ids;
+    bool consecutive = false;  // each id is one above the one before
+  };
+  virtual RadioButtonGroup RadioGroup(int nIDC);
 
   // --- What the program calls -----------------------------------------------
   // Copies the controls into the fields (TRUE) or the fields into the controls (FALSE).

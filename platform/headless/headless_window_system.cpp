@@ -468,9 +468,11 @@ void HeadlessWindowSystem::Click(int id) {
   if (c->radio) {
     // An automatic radio button checks itself and clears the rest of its
     // group; the other controls of the group keep their check marks.
+    // (Bitwise, not short-circuit: which buttons are checked varies from
+    // click to click and would make a poor guess for a branch.)
     for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
       Window::Control& other = w.controls[i];
-      other.checked = (other.checked && !other.radio) || &other == c;
+      other.checked = (other.checked & !other.radio) | (&other == c);
     }
   }
   SendCommand(w, id, kBnClicked);
