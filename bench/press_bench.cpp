@@ -25,7 +25,7 @@ struct Press {
   int mode;
   const char* input;
   const char* output;  // what the output box must show
-  const char* errors = "";
+  std::string_view errors = "";
   const char* suffix = "";  // after the mode's name, for a second press of a mode
 };
 

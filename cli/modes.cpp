@@ -1,6 +1,7 @@
 #include "cli/modes.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "platform/resources.h"
 #include "res/resource_ids.h"
@@ -35,17 +36,42 @@ static_assert(
     }(),
     "every mode name has a slot of its own");
 
+// The names are compared as two words of four bytes, the first four and
+// the last four: every name has the same length, from five to eight.
+constexpr std::size_t kNameLength = kModeNames[0].size();
+static_assert(
+    [] {
+      for (const std::string_view name : kModeNames) {
+        if (name.size() != kNameLength) return false;
+      }
+      return kNameLength > 4 && kNameLength <= 8;
+    }(),
+    "every mode name has the same length, from five to eight bytes");
+
+std::uint32_t Word32(const char* at) {
+  std::uint32_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+bool SameName(const char* a, const char* b) {
+  return Word32(a) == Word32(b) && Word32(a + kNameLength - 4) == Word32(b + kNameLength - 4);
+}
+
 }  // namespace
 
-std::optional<int> ParseMode(std::string_view word) {
-  if (word.empty()) return std::nullopt;
-  if (const int candidate = kModeOfSlot[Slot(word)]; candidate != 0) {
-    if (word == kModeNames[static_cast<std::size_t>(candidate - 1)]) return candidate - 1;
+int ModeOf(std::string_view word) {
+  if (word.size() == kNameLength) {
+    const int candidate = kModeOfSlot[Slot(word)];
+    const std::size_t mode = static_cast<std::size_t>(candidate - 1);
+    return candidate != 0 && SameName(word.data(), kModeNames[mode].data())
+               ? candidate - 1
+               : -1;
   }
   if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + static_cast<int>(kModeNames.size())) {
     return word[0] - '0';
   }
-  return std::nullopt;
+  return -1;
 }
 
 std::string_view ModeCaption(int mode) {

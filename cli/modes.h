@@ -17,8 +17,16 @@ inline constexpr std::array<std::string_view, kModes.size()> kModeNames = [] {
   return words;
 }();
 
-// The mode (0 to 5) that `word` names, by name or digit; nothing otherwise.
-std::optional<int> ParseMode(std::string_view word);
+// The mode (0 to 5) that `word` names, by name or digit; -1 otherwise.
+int ModeOf(std::string_view word);
+
+// ModeOf as an optional: nothing where `word` names no mode. (Inline, so that
+// the answer stays in a register.)
+inline std::optional<int> ParseMode(std::string_view word) {
+  const int mode = ModeOf(word);
+  if (mode < 0) return std::nullopt;
+  return mode;
+}
 
 // The caption of the mode's radio button in the main window, e.g. "Hex to Dec".
 std::string_view ModeCaption(int mode);

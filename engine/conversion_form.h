@@ -63,12 +63,12 @@ inline constexpr CharSet kBinaryLegalSet = MakeCharSet("10");
 inline constexpr CharSet kDigitOneSet = MakeCharSet("1");
 
 // The error messages, as the error box shows them.
-inline constexpr const char* kMsgIllegal = "Your entered an illegal char.";
-inline constexpr const char* kMsgTooLong = "Number entered larger than 8 digits.";
-inline constexpr const char* kMsgRange = "Enter number less than 255 Decimal.";
+inline constexpr std::string_view kMsgIllegal = "Your entered an illegal char.";
+inline constexpr std::string_view kMsgTooLong = "Number entered larger than 8 digits.";
+inline constexpr std::string_view kMsgRange = "Enter number less than 255 Decimal.";
 
 inline constexpr int kMaxInputLength = 8;  // longer inputs draw kMsgTooLong
-inline constexpr const char* kBinaryTemplate = "00000000";
+inline constexpr std::string_view kBinaryTemplate = "00000000";
 
 class CConversionForm : public CDialog {
  public:

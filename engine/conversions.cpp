@@ -56,8 +56,7 @@ void CConversionForm::HexadecimalToDecimal() {
     m_dExponent = static_cast<double>(count - 1);
   }
   if (std::isfinite(m_dResult)) {
-    FormatDecimal12(m_dResult, m_szNumber);
-    m_strOutput = m_szNumber;
+    m_strOutput = std::string_view(m_szNumber, FormatDecimal12(m_dResult, m_szNumber));
   } else {
     m_bOverflow = 1;  // no double holds the sum
   }
@@ -89,9 +88,9 @@ void CConversionForm::DecimalToHexadecimal() {
     m_strInput = m_strSaved;
     return;
   }
-  FormatHex(whole, m_szNumber);
+  const std::size_t length = FormatHex(whole, m_szNumber);
   m_strInput = m_strSaved;
-  m_strOutput = m_szNumber;
+  m_strOutput = std::string_view(m_szNumber, length);
   m_strOutput.MakeUpper();
 }
 
@@ -171,6 +170,5 @@ void CConversionForm::BinaryToDecimal() {
     m_bOverflow = 1;  // no double holds the sum
     return;
   }
-  FormatDecimal12(m_dResult, m_szNumber);
-  m_strOutput = m_szNumber;
+  m_strOutput = std::string_view(m_szNumber, FormatDecimal12(m_dResult, m_szNumber));
 }

@@ -56,12 +56,12 @@ void WholeNumberDigits(std::uint64_t whole, char (&digits)[kExact], int& exponen
 }
 }  // namespace
 
-void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
+std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   std::memset(out, 0, sizeof out);
   char* p = out;
   if (value == 0.0) {
     std::memcpy(out, "0.", 2);
-    return;
+    return 2;
   }
   if (value < 0) {
     *p++ = '-';
@@ -70,8 +70,8 @@ void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   // A whole number below 10^12 has at most 12 digits: all of them, and the point.
   if (value >= 1.0 && value < 1e12 && value == std::floor(value)) {
     p = std::to_chars(p, out + sizeof out, static_cast<std::uint64_t>(value)).ptr;
-    *p = '.';
-    return;
+    *p++ = '.';
+    return static_cast<std::size_t>(p - out);
   }
 
   // 17 significant digits, correctly rounded, and the decimal exponent.
@@ -113,12 +113,12 @@ void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
       *p++ = '0';
       *p++ = '.';
       std::memcpy(p, digits, static_cast<std::size_t>(count));
-      return;
+      return static_cast<std::size_t>(p - out) + static_cast<std::size_t>(count);
     }
     for (int i = 0; i <= exponent; ++i) *p++ = i < count ? digits[i] : '0';
     *p++ = '.';
     for (int i = exponent + 1; i < count; ++i) *p++ = digits[i];
-    return;
+    return static_cast<std::size_t>(p - out);
   }
   // Exponent form: one digit, the point, the rest, e, sign, three digits.
   *p++ = digits[0];
@@ -129,12 +129,13 @@ void FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   const int magnitude = exponent < 0 ? -exponent : exponent;
   *p++ = static_cast<char>('0' + magnitude / 100);
   *p++ = static_cast<char>('0' + magnitude / 10 % 10);
-  *p = static_cast<char>('0' + magnitude % 10);
+  *p++ = static_cast<char>('0' + magnitude % 10);
+  return static_cast<std::size_t>(p - out);
 }
 
-void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
+std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
   std::memset(out, 0, sizeof out);
-  std::to_chars(out, out + sizeof out - 1, value, 16);
+  return static_cast<std::size_t>(std::to_chars(out, out + sizeof out - 1, value, 16).ptr - out);
 }
 
 double ReadLeadingDecimal(std::string_view text) {

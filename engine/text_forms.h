@@ -17,8 +17,9 @@ inline constexpr std::size_t kNumberBufferSize = 20;
 // `value` with 12 significant digits: "255.", "0.", "4294967295." for
 // 0.1 <= |value| < 10^12 (and 0), "1.09951162778e+012" from 10^12 up. The
 // 17 correctly rounded significant digits are rounded half up to 12.
-// `value` must be finite; the text always fits the buffer.
-void FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
+// `value` must be finite; the text always fits the buffer, and the rest of
+// it is cleared. Returns the text's length.
+std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
 
 // The bits of a double and back. (A copy of the bytes, which compilers turn
 // into a register move; not every C++ library here has std::bit_cast.)
@@ -56,8 +57,9 @@ inline int HighestPowerOfTwo(double value) {
   return static_cast<int>((BitsOf(value) >> 52) & 0x7FF) - 1023;
 }
 
-// `value` in radix 16: lower case, no leading zeros, "0" for zero.
-void FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
+// `value` in radix 16: lower case, no leading zeros, "0" for zero; the rest
+// of the buffer cleared. Returns the text's length.
+std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
 
 // Truncation toward zero, saturating at the int range (NaN gives 0), so
 // that no conversion is ever out of range.

@@ -9,6 +9,81 @@
 
 #include "platform/resources.h"
 
+namespace {
+
+using Word = std::uint64_t;
+constexpr Word kOnes = ~Word{0} / 0xFF;
+
+Word LoadWord(const char* at) {
+  Word word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+void StoreWord(char* at, Word word) { std::memcpy(at, &word, sizeof word); }
+
+// Word `k` of a mask over a buffer of up to kSpan bytes whose first
+// `count` bytes are set, in the machine's own byte order.
+constexpr std::size_t kSpan = 40;
+Word FirstBytes(std::size_t count, std::size_t k) {
+  static constexpr auto kSet = [] {
+    std::array<unsigned char, 2 * kSpan> set{};
+    for (std::size_t i = 0; i < kSpan; ++i) set[i] = 0xFF;
+    return set;
+  }();
+  return LoadWord(reinterpret_cast<const char*>(kSet.data()) + kSpan - count + k * sizeof(Word));
+}
+
+// In each byte of `word`, 0x20 where the byte is a to z and 0 elsewhere.
+// Exact for every byte: the low seven bits are compared by adding and
+// subtracting within the byte, where no carry reaches the next one, and a
+// byte with its top bit set is no letter.
+Word LowerCaseBits(Word word) {
+  const Word low = word & (kOnes * 0x7F);
+  const Word belowBrace = kOnes * (0x7F + '{') - low;  // top bit: low < '{'
+  const Word fromA = low + kOnes * (0x80 - 'a');       // top bit: low >= 'a'
+  return (belowBrace & fromA & ~word & (kOnes * 0x80)) >> 2;
+}
+
+// Copies `count` bytes (0 to 40) from `from` to `to`, which may overlap:
+// every byte is read before any is written. Inline, in a few loads and
+// stores of whole blocks, where a call to memmove would cost more than the
+// copy itself.
+void MoveShort(char* to, const char* from, std::size_t count) {
+  struct Block16 {
+    char bytes[16];
+  };
+  if (count >= 16) {
+    Block16 head, middle, tail;
+    std::memcpy(&head, from, 16);
+    std::memcpy(&middle, from + (count > 32 ? 16 : 0), 16);
+    std::memcpy(&tail, from + count - 16, 16);
+    std::memcpy(to, &head, 16);
+    std::memcpy(to + (count > 32 ? 16 : 0), &middle, 16);
+    std::memcpy(to + count - 16, &tail, 16);
+  } else if (count >= 8) {
+    const Word head = LoadWord(from);
+    const Word tail = LoadWord(from + count - 8);
+    StoreWord(to, head);
+    StoreWord(to + count - 8, tail);
+  } else if (count >= 4) {
+    std::uint32_t head, tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + count - 4, 4);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + count - 4, &tail, 4);
+  } else if (count > 0) {
+    const char first = from[0];
+    const char middle = from[count / 2];
+    const char last = from[count - 1];
+    to[0] = first;
+    to[count / 2] = middle;
+    to[count - 1] = last;
+  }
+}
+
+}  // namespace
+
 CString::Block* CString::NewBlock(std::size_t capacity) {
   void* raw = ::operator new(sizeof(Block) + capacity + 1);
   return new (raw) Block{1, capacity};
@@ -78,12 +153,12 @@ void CString::Assign(std::string_view text) {
   const std::size_t n = text.size();
   if (n <= kInlineCapacity) {
     if (IsInline()) {
-      if (n > 0) std::memmove(inline_, text.data(), n);
+      MoveShort(inline_, text.data(), n);
     } else {
       char bytes[kInlineCapacity];
-      if (n > 0) std::memcpy(bytes, text.data(), n);
+      MoveShort(bytes, text.data(), n);
       Release();
-      if (n > 0) std::memcpy(inline_, bytes, n);
+      MoveShort(inline_, bytes, n);
     }
     inline_[n] = '\0';
     size_ = n;
@@ -123,43 +198,6 @@ char* CString::MutableData() {
   return block_->chars();
 }
 
-namespace {
-
-using Word = std::uint64_t;
-constexpr Word kOnes = ~Word{0} / 0xFF;
-
-Word LoadWord(const char* at) {
-  Word word;
-  std::memcpy(&word, at, sizeof word);
-  return word;
-}
-
-void StoreWord(char* at, Word word) { std::memcpy(at, &word, sizeof word); }
-
-// Word `k` of a mask over a buffer of up to kSpan bytes whose first
-// `count` bytes are set, in the machine's own byte order.
-constexpr std::size_t kSpan = 40;
-Word FirstBytes(std::size_t count, std::size_t k) {
-  static constexpr auto kSet = [] {
-    std::array<unsigned char, 2 * kSpan> set{};
-    for (std::size_t i = 0; i < kSpan; ++i) set[i] = 0xFF;
-    return set;
-  }();
-  return LoadWord(reinterpret_cast<const char*>(kSet.data()) + kSpan - count + k * sizeof(Word));
-}
-
-// In each byte of `word`, 0x20 where the byte is a to z and 0 elsewhere.
-// Exact for every byte: the low seven bits are compared by adding and
-// subtracting within the byte, where no carry reaches the next one, and a
-// byte with its top bit set is no letter.
-Word LowerCaseBits(Word word) {
-  const Word low = word & (kOnes * 0x7F);
-  const Word belowBrace = kOnes * (0x7F + '{') - low;  // top bit: low < '{'
-  const Word fromA = low + kOnes * (0x80 - 'a');       // top bit: low >= 'a'
-  return (belowBrace & fromA & ~word & (kOnes * 0x80)) >> 2;
-}
-
-}  // namespace
 
 // A word at a time, a to z turned round by one bit (0x20), with no branch
 // on any single byte: a typed text's letters come in any mix of cases.
@@ -236,6 +274,7 @@ std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
 
 void CString::MakeReverse() {
   if (size_ < 2) return;
+  if (IsInline() && ReverseInlineAscii()) return;
   // Turn each multi-byte sequence round first, then reverse every byte: the
   // characters end up reversed and each keeps its bytes in order. Bytes
   // below 0x80 are characters of their own, so text of them only is
@@ -251,6 +290,24 @@ void CString::MakeReverse() {
     pos += len;
   }
   std::reverse(begin, end);
+}
+
+bool CString::ReverseInlineAscii() {
+  constexpr std::size_t kWords = sizeof inline_ / sizeof(Word);
+  Word high = 0;
+  for (std::size_t k = 0; k < kWords; ++k) {
+    high |= LoadWord(inline_ + k * sizeof(Word)) & FirstBytes(size_, k) & (kOnes * 0x80);
+  }
+  if (high != 0) return false;
+  // The whole buffer reversed a word at a time, zeros after it; the text
+  // is its last size_ bytes, and the zeros end it.
+  char reversed[2 * sizeof inline_] = {};
+  for (std::size_t k = 0; k < kWords; ++k) {
+    StoreWord(reversed + sizeof inline_ - (k + 1) * sizeof(Word),
+              __builtin_bswap64(LoadWord(inline_ + k * sizeof(Word))));
+  }
+  std::memcpy(inline_, reversed + sizeof inline_ - size_, sizeof inline_);
+  return true;
 }
 
 bool CString::LoadString(unsigned id) {

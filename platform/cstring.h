@@ -97,6 +97,9 @@ class CString {
   // taken-from string left empty).
   void ShareFrom(const CString& other) noexcept;
   void TakeFrom(CString& other) noexcept;
+  // MakeReverse of an inline text of ASCII bytes only, a word at a time
+  // and with no branch on its length; false (nothing done) for any other.
+  bool ReverseInlineAscii();
 
   std::size_t size_ = 0;  // a text above kInlineCapacity bytes is in block_
   union {

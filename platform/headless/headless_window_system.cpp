@@ -150,16 +150,21 @@ HeadlessWindowSystem::~HeadlessWindowSystem() = default;
 
 HeadlessWindowSystem::Window* HeadlessWindowSystem::Get(WindowHandle window) const {
   // Most calls are for the active window: the last opened.
-  if (!windows_.empty() && windows_.back()->Handle() == window) return windows_.back().get();
+  if (window == activeHandle_) return active_;
   for (const auto& w : windows_) {
     if (w->Handle() == window) return w.get();
   }
   return nullptr;
 }
 
+void HeadlessWindowSystem::NoteActiveWindow() {
+  active_ = windows_.empty() ? nullptr : windows_.back().get();
+  activeHandle_ = active_ ? active_->Handle() : nullptr;
+}
+
 HeadlessWindowSystem::Window& HeadlessWindowSystem::Active() const {
   static Window none;
-  return windows_.empty() ? none : *windows_.back();
+  return active_ ? *active_ : none;
 }
 
 // --- Dialog windows ----------------------------------------------------------
@@ -193,6 +198,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(const DialogTemplate& dial
   }
   w.screenRect = {left, top, left + width, top + height};
   windows_.push_back(std::move(window));
+  NoteActiveWindow();
 
   sink.OnAttach(w.Handle());
   if (sink.OnMessage(kInitDialog, 0, 0) != 0 && Get(w.Handle()) != nullptr) {
@@ -236,6 +242,7 @@ void HeadlessWindowSystem::EndModalLoop(WindowHandle window, std::intptr_t resul
 
 void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
   std::erase_if(windows_, [window](const auto& w) { return w->Handle() == window; });
+  NoteActiveWindow();
 }
 
 // --- Controls ----------------------------------------------------------------
@@ -288,10 +295,11 @@ int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, i
   Window* w = Get(window);
   if (w == nullptr) return 0;
   if (const Window::Control* run = w->FindRun(firstId, lastId)) {
-    for (int k = 0; k <= lastId - firstId; ++k) {
-      if (run[k].checked) return firstId + k;
-    }
-    return 0;
+    // From the last button to the first, without a branch on which one is
+    // checked (a different one from press to press).
+    int checked = 0;
+    for (int k = lastId - firstId; k >= 0; --k) checked = run[k].checked ? firstId + k : checked;
+    return checked;
   }
   for (int id = firstId; id <= lastId; ++id) {
     const Window::Control* c = w->Find(id);

@@ -133,9 +133,15 @@ class HeadlessWindowSystem final : public WindowSystem {
 
   Window* Get(WindowHandle window) const;
   Window& Active() const;
+  // Keeps active_ the last opened window, after a window opens or closes.
+  void NoteActiveWindow();
   void SendCommand(Window& w, int id, std::uint32_t code);
 
   std::vector<std::unique_ptr<Window>> windows_;  // open windows, creation order
+  // The active window and its handle (null when none is open): most calls
+  // are for it, and are answered without a look at the list.
+  Window* active_ = nullptr;
+  WindowHandle activeHandle_ = nullptr;
   std::vector<std::unique_ptr<IconRecord>> icons_;
   std::deque<std::function<void()>> queue_;
   std::vector<std::uint32_t> defaultSysCommands_;

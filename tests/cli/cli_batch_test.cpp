@@ -20,6 +20,7 @@ namespace radixel::testing {
 namespace {
 
 constexpr const char* kIllegal = "Your entered an illegal char.";
+constexpr const char* kTooLong = "Number entered larger than 8 digits.";
 
 // The input box as a record shows it, written independently of the program:
 // a to z capitalised (what OK does to the input), then escaped.
@@ -92,6 +93,27 @@ TEST_P(RecordTest, PrintsOneEscapedRecord) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, RecordTest, ::testing::ValuesIn(kRecordRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Fields are escaped in blocks whose size depends on the field's length:
+// a byte to escape is found at every place of fields of every length up to
+// well past one block.
+TEST(BatchTest, EscapesAByteAtAnyPlaceOfAFieldOfAnyLength) {
+  std::string lines;
+  std::string expected;
+  for (std::size_t length = 1; length <= 40; ++length) {
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string input(length, 'C');
+      input[at] = '\\';
+      lines += "dec2hex\t" + input + "\n";
+      std::string escaped = input;
+      escaped.replace(at, 1, "\\\\");
+      expected += escaped + "\t\t" + (length > 8 ? kTooLong : kIllegal) + "\n";
+    }
+  }
+  const CliRun run = RunCli({"--batch"}, lines);
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.status, 0);
+}
 
 TEST(BatchTest, EmptyInputPrintsNothingAndSucceeds) {
   const CliRun run = RunCli({"--batch"}, "");

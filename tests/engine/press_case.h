@@ -18,9 +18,9 @@ namespace radixel::testing {
 inline const std::string kOldOutput = "old output";
 inline const std::string kOldErrors = "old message";
 
-inline const std::string kIllegal = kMsgIllegal;
-inline const std::string kTooLong = kMsgTooLong;
-inline const std::string kRange = kMsgRange;
+inline const std::string kIllegal{kMsgIllegal};
+inline const std::string kTooLong{kMsgTooLong};
+inline const std::string kRange{kMsgRange};
 
 struct Row {
   const char* name;  // names the row in the test's name

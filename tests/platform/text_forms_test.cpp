@@ -42,8 +42,9 @@ class FormatDecimal12Test : public ::testing::TestWithParam<DecimalCase> {};
 TEST_P(FormatDecimal12Test, WritesTheRuntimesForm) {
   char out[kNumberBufferSize];
   std::memset(out, 'X', sizeof out);
-  FormatDecimal12(GetParam().value, out);
+  const std::size_t length = FormatDecimal12(GetParam().value, out);
   EXPECT_STREQ(out, GetParam().text);
+  EXPECT_EQ(length, std::strlen(out));
   // Every text fits with its terminator, and the rest of the buffer is cleared.
   for (std::size_t i = std::strlen(out); i < sizeof out; ++i) EXPECT_EQ(out[i], '\0') << i;
 }
