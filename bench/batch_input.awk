@@ -9,7 +9,7 @@ BEGIN {
   digits[3] = "0123456789"; digits[4] = digits[3]
   digits[5] = "01"; digits[6] = digits[5]
   illegal = "gxZ-. +"
-  seed = 20261207
+  if (seed == "") seed = 20261207  # another with -v seed=N
   for (i = 0; i < n; i++) {
     m = i % 6 + 1
     len = 1 + next_random(19)

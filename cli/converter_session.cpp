@@ -30,10 +30,13 @@ void ConverterSession::TypeAndChoose(int mode, std::string_view input) {
   // The record's texts still hold the last press's long texts, which the
   // next press replaces from the boxes before it reads them: they are let
   // go of first, so that a long line typed now is never held beside them.
-  for (CString* text : {&dialog_.m_strInput, &dialog_.m_strSaved, &dialog_.m_strOutput,
-                        &dialog_.m_strErrors}) {
-    if (text->size() > CString::kInlineCapacity) text->Empty();
-  }
+  const auto letGoIfLong = [](CString& text) {
+    if (text.size() > CString::kInlineCapacity) text.Empty();
+  };
+  letGoIfLong(dialog_.m_strInput);
+  letGoIfLong(dialog_.m_strSaved);
+  letGoIfLong(dialog_.m_strOutput);
+  letGoIfLong(dialog_.m_strErrors);
   platform::TypeAndChoose(ws_, mode, input);
 }
 

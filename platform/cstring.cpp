@@ -45,43 +45,6 @@ Word LowerCaseBits(Word word) {
   return (belowBrace & fromA & ~word & (kOnes * 0x80)) >> 2;
 }
 
-// Copies `count` bytes (0 to 40) from `from` to `to`, which may overlap:
-// every byte is read before any is written. Inline, in a few loads and
-// stores of whole blocks, where a call to memmove would cost more than the
-// copy itself.
-void MoveShort(char* to, const char* from, std::size_t count) {
-  struct Block16 {
-    char bytes[16];
-  };
-  if (count >= 16) {
-    Block16 head, middle, tail;
-    std::memcpy(&head, from, 16);
-    std::memcpy(&middle, from + (count > 32 ? 16 : 0), 16);
-    std::memcpy(&tail, from + count - 16, 16);
-    std::memcpy(to, &head, 16);
-    std::memcpy(to + (count > 32 ? 16 : 0), &middle, 16);
-    std::memcpy(to + count - 16, &tail, 16);
-  } else if (count >= 8) {
-    const Word head = LoadWord(from);
-    const Word tail = LoadWord(from + count - 8);
-    StoreWord(to, head);
-    StoreWord(to + count - 8, tail);
-  } else if (count >= 4) {
-    std::uint32_t head, tail;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + count - 4, 4);
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + count - 4, &tail, 4);
-  } else if (count > 0) {
-    const char first = from[0];
-    const char middle = from[count / 2];
-    const char last = from[count - 1];
-    to[0] = first;
-    to[count / 2] = middle;
-    to[count - 1] = last;
-  }
-}
-
 }  // namespace
 
 CString::Block* CString::NewBlock(std::size_t capacity) {
@@ -153,12 +116,12 @@ void CString::Assign(std::string_view text) {
   const std::size_t n = text.size();
   if (n <= kInlineCapacity) {
     if (IsInline()) {
-      MoveShort(inline_, text.data(), n);
+      if (n > 0) std::memmove(inline_, text.data(), n);
     } else {
       char bytes[kInlineCapacity];
-      MoveShort(bytes, text.data(), n);
+      if (n > 0) std::memcpy(bytes, text.data(), n);
       Release();
-      MoveShort(inline_, bytes, n);
+      if (n > 0) std::memcpy(inline_, bytes, n);
     }
     inline_[n] = '\0';
     size_ = n;
