@@ -25,6 +25,19 @@ namespace {
 constexpr int kSignificant = 12;
 constexpr int kExact = 17;
 
+// Adds one in the last of the first `kept` digits, carrying; a carry out
+// of the first digit makes it "1" and raises the exponent.
+void AddOneInLastPlace(char* digits, int kept, int& exponent) {
+  int i = kept - 1;
+  while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+  if (i >= 0) {
+    ++digits[i];
+  } else {
+    digits[0] = '1';
+    ++exponent;
+  }
+}
+
 // The first 17 significant digits of `whole` (at least 1), correctly
 // rounded (to nearest, a tie to even, as the floating forms round), and
 // its decimal exponent: the whole numbers a sum of hexadecimal or binary
@@ -44,15 +57,7 @@ void WholeNumberDigits(std::uint64_t whole, char (&digits)[kExact], int& exponen
   bool restZero = true;
   for (int i = kExact + 1; i < count; ++i) restZero = restZero && text[i] == '0';
   const bool up = first > '5' || (first == '5' && (!restZero || (digits[kExact - 1] - '0') % 2 != 0));
-  if (!up) return;
-  int i = kExact - 1;
-  while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-  if (i >= 0) {
-    ++digits[i];
-  } else {
-    digits[0] = '1';
-    ++exponent;
-  }
+  if (up) AddOneInLastPlace(digits, kExact, exponent);
 }
 }  // namespace
 
@@ -94,16 +99,7 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   }
 
   // Round the 17 digits half up to 12, carrying into the exponent.
-  if (digits[kSignificant] >= '5') {
-    int i = kSignificant - 1;
-    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-    if (i >= 0) {
-      ++digits[i];
-    } else {
-      digits[0] = '1';
-      ++exponent;
-    }
-  }
+  if (digits[kSignificant] >= '5') AddOneInLastPlace(digits, kSignificant, exponent);
   int count = kSignificant;
   while (count > 1 && digits[count - 1] == '0') --count;
 
