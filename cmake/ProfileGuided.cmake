@@ -25,8 +25,11 @@ endif()
 if(NOT RADIXEL_PGO)
   return()
 endif()
-if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU" OR CMAKE_CROSSCOMPILING)
-  message(STATUS "Profile-guided optimisation: only with GCC for this machine; building without")
+# (-fprofile-prefix-path, which lets the counts of one build tree serve
+# another, came with GCC 11.)
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU" OR CMAKE_CXX_COMPILER_VERSION VERSION_LESS 11
+   OR CMAKE_CROSSCOMPILING)
+  message(STATUS "Profile-guided optimisation: only with GCC 11 or later for this machine; building without")
   return()
 endif()
 
