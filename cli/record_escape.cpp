@@ -52,15 +52,19 @@ T Load(const char* at) {
   return value;
 }
 
-Bytes16 FromWords(std::uint64_t low, std::uint64_t high) {
-  return __builtin_bit_cast(Bytes16, (Words2{low, high}));
-}
-
-// Whether any lane holds a byte to escape: one below 0x20, 0x7F or a backslash.
-bool AnyEscaped(Bytes16 bytes) {
+// Whether any lane holds a byte to escape: one below 0x20, 0x7F or a
+// backslash. (Vectors are passed by reference: on a 32-bit x86 without SSE
+// a vector passed by value would take another calling convention.)
+bool AnyEscaped(const Bytes16& bytes) {
   const auto hit = (bytes < 0x20) | (bytes == 0x7F) | (bytes == '\\');
   const Words2 words = __builtin_bit_cast(Words2, hit);
   return (words[0] | words[1]) != 0;
+}
+
+// The sixteen bytes of two words.
+bool AnyEscaped(std::uint64_t low, std::uint64_t high) {
+  const Words2 words = {low, high};
+  return AnyEscaped(__builtin_bit_cast(Bytes16, words));
 }
 
 // Writes one byte escaped; there is room for four bytes at `out`.
@@ -87,13 +91,13 @@ char* CopyShortPlain(char* out, const char* in, std::size_t size) {
   if (size >= 8) {
     const auto head = Load<std::uint64_t>(in);
     const auto tail = Load<std::uint64_t>(in + size - 8);
-    if (AnyEscaped(FromWords(head, tail))) return nullptr;
+    if (AnyEscaped(head, tail)) return nullptr;
     std::memcpy(out, &head, sizeof head);
     std::memcpy(out + size - 8, &tail, sizeof tail);
   } else if (size >= 4) {
     const auto head = Load<std::uint32_t>(in);
     const auto tail = Load<std::uint32_t>(in + size - 4);
-    if (AnyEscaped(FromWords(head | std::uint64_t{tail} << 32, kPlainWord))) return nullptr;
+    if (AnyEscaped(head | std::uint64_t{tail} << 32, kPlainWord)) return nullptr;
     std::memcpy(out, &head, sizeof head);
     std::memcpy(out + size - 4, &tail, sizeof tail);
   } else {
@@ -101,7 +105,7 @@ char* CopyShortPlain(char* out, const char* in, std::size_t size) {
     const auto middle = static_cast<unsigned char>(in[size / 2]);
     const auto last = static_cast<unsigned char>(in[size - 1]);
     const std::uint64_t bytes = kPlainWord << 24 | first | middle << 8 | last << 16;
-    if (AnyEscaped(FromWords(bytes, kPlainWord))) return nullptr;
+    if (AnyEscaped(bytes, kPlainWord)) return nullptr;
     out[0] = in[0];
     out[size / 2] = in[size / 2];
     out[size - 1] = in[size - 1];
@@ -126,7 +130,8 @@ char* EscapeInto(char* out, std::string_view field) {
   }
   bool lastBlockPlain = false;
   for (; static_cast<std::size_t>(end - in) >= kLanes; in += kLanes) {
-    const Bytes16 block = Load<Bytes16>(in);
+    Bytes16 block;
+    std::memcpy(&block, in, sizeof block);
     lastBlockPlain = !AnyEscaped(block);
     if (lastBlockPlain) {
       std::memcpy(out, &block, sizeof block);
@@ -137,7 +142,8 @@ char* EscapeInto(char* out, std::string_view field) {
   }
   const auto rest = static_cast<std::size_t>(end - in);
   if (rest == 0) return out;
-  const Bytes16 tail = Load<Bytes16>(end - kLanes);
+  Bytes16 tail;
+  std::memcpy(&tail, end - kLanes, sizeof tail);
   if (lastBlockPlain && !AnyEscaped(tail)) {
     std::memcpy(out + rest - kLanes, &tail, sizeof tail);
     return out + rest;
