@@ -11,11 +11,16 @@ build="$(realpath "${1:-$root/build/win32}")"
 runs="${2:-5}"
 exe="$build/bin/radixel.exe"
 [[ -f $exe ]] || { echo "win32-startup: $exe not built" >&2; exit 2; }
-runner=("$root/tools/win32-wine.sh" --prefix "$build/wine-prefix-own-windows" --own-windows)
+prefix="$build/wine-prefix-own-windows"
+runner=("$root/tools/win32-wine.sh" --prefix "$prefix" --own-windows)
 
 source "$root/tools/private-xvfb.sh"
 start_private_xvfb 1024x768x24
-trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+# Whatever ends the script ends the Wine server of the prefix and the X
+# server it started.
+trap '"$root/tools/win32-wine.sh" --prefix "$prefix" --stop >/dev/null 2>&1 || true
+      kill "$XVFB_PID" 2>/dev/null || true' EXIT
+trap 'exit 130' INT TERM
 
 now_ms() { date +%s%3N; }
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : int((a[NR/2]+a[NR/2+1])/2)}'; }
@@ -37,13 +42,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR line, int show)
 C
 fi
 
-# Launch to window mapped, in milliseconds; then the program is ended.
+# Launch to window mapped, in milliseconds; then the program is ended. A
+# window that has not shown itself within a minute ends the script.
 one_start() {
   local exe=$1 name=$2 start pid window="" wine_pids
   start=$(now_ms)
   "${runner[@]}" "$exe" >/dev/null 2>&1 &
   pid=$!
   while [[ -z $window ]]; do
+    if (( $(now_ms) - start > 60000 )); then
+      echo "win32-startup: no window \"$name\" within a minute of starting $(basename "$exe")" >&2
+      kill "$pid" 2>/dev/null || true
+      exit 1
+    fi
     window=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -n1 || true)
   done
   echo $(($(now_ms) - start))
@@ -55,12 +66,18 @@ one_start() {
   wait "$pid" 2>/dev/null || true
 }
 
+# (Each start runs in a subshell; a failed one ends the script from here.)
 series() {
-  local exe=$1 name=$2 times=()
-  one_start "$exe" "$name" >/dev/null  # warm-up: the prefix, the server, the file cache
-  for _ in $(seq "$runs"); do times+=("$(one_start "$exe" "$name")"); done
+  local exe=$1 name=$2 times=() time
+  one_start "$exe" "$name" >/dev/null || exit 1  # warm-up: the prefix, the server, the file cache
+  for _ in $(seq "$runs"); do
+    time=$(one_start "$exe" "$name") || exit 1
+    times+=("$time")
+  done
   echo "${times[*]}; median $(printf '%s\n' "${times[@]}" | median)"
 }
 
-echo "radixel.exe, launch to window mapped (ms): $(series "$exe" Radixel)"
-echo "empty window program, launch to window mapped (ms): $(series "$floor_exe" Floor)"
+program=$(series "$exe" Radixel) || exit 1
+echo "radixel.exe, launch to window mapped (ms): $program"
+floor=$(series "$floor_exe" Floor) || exit 1
+echo "empty window program, launch to window mapped (ms): $floor"
