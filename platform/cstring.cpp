@@ -161,7 +161,6 @@ char* CString::MutableData() {
   return block_->chars();
 }
 
-
 // A word at a time, a to z turned round by one bit (0x20), with no branch
 // on any single byte: a typed text's letters come in any mix of cases.
 void CString::MakeUpper() {

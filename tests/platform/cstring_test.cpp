@@ -100,6 +100,29 @@ TEST(MakeReverseTwiceTest, GivesBackWellFormedText) {
   EXPECT_EQ(s.view(), text);
 }
 
+// Short texts are changed a word at a time within the string's own buffer:
+// every length, up to past the longest such text, and with other bytes left
+// in the buffer after the text by a longer one before.
+TEST(CStringTest, UpperCasingAndReversingHoldAtEveryLength) {
+  const std::string letters = "azAZ`{@[09 \x7F";
+  for (std::size_t length = 0; length <= CString::kInlineCapacity + 9; ++length) {
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) text += letters[(i * 7 + length) % letters.size()];
+    std::string upper = text;
+    for (char& ch : upper) ch = (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 32) : ch;
+    const std::string reversed(text.rbegin(), text.rend());
+
+    CString s(std::string(CString::kInlineCapacity, 'q'));
+    s = text;
+    s.MakeUpper();
+    EXPECT_EQ(s.view(), upper) << "length " << length;
+    s = text;
+    s.MakeReverse();
+    EXPECT_EQ(s.view(), reversed) << "length " << length;
+    EXPECT_EQ(s.c_str()[length], '\0') << "length " << length;
+  }
+}
+
 TEST(CStringTest, CharactersByIndex) {
   CString s("00000000");
   s.SetAt(0, '1');
