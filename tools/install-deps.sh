@@ -2,7 +2,6 @@
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [bench] [fuzz] [win32] [win32-emulation]
 #                         [screenshots] [deb] [win32-dist] [web]
-  [bench]="python3 time"
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
