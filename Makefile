@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test asan fuzz bench win32 win32-test win32-dist deb web web-test clean
+.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb web web-test clean
 
 run:
 	tools/install-deps.sh core qt
@@ -14,6 +14,14 @@ test:
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
+
+# The tests of the optimised build users get (link-time and profile-guided
+# optimisation, as `make run` and the Debian package build it).
+release-test:
+	tools/install-deps.sh core qt
+	cmake --preset release
+	cmake --build --preset release
+	ctest --preset release
 
 asan:
 	tools/install-deps.sh core qt
@@ -84,7 +92,7 @@ web:
 web-test: web
 	tools/install-deps.sh core web
 	cmake --preset web-test
-	cmake --build --preset web-test --target web_person_test radixel-cli
+	cmake --build --preset web-test --target web_person_test web_dom_constants_test radixel-cli
 	ctest --preset web-test
 
 clean:

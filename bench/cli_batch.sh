@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Times radixel-cli --batch on LINES mixed lines (default 1,000,000: all six
-# modes, inputs of 1 to 19 characters, some illegal; bench/batch_input.awk)
+# Times radixel-cli --batch on LINES mixed lines (default 1,000,000: every
+# mode, inputs of 1 to 19 characters, some illegal; bench/batch_input.awk)
 # against a plain Python loop doing the same conversions, in interleaved
 # rounds, and checks that the output is the same bytes as before:
 #   bench/cli_batch.sh [path/to/radixel-cli] [LINES]
@@ -21,8 +21,8 @@ command -v python3 >/dev/null || { echo "cli_batch: needs python3 (tools/install
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-awk -v n="$lines" -f "$here/bench/batch_input.awk" > "$work/large"
-awk -v n=1000 -f "$here/bench/batch_input.awk" > "$work/small"
+awk -v n="$lines" -v cli="$cli" -f "$here/bench/batch_input.awk" > "$work/large"
+awk -v n=1000 -v cli="$cli" -f "$here/bench/batch_input.awk" > "$work/small"
 
 # Runs one program on one input; prints "cpu-seconds peak-KiB".
 measure() {

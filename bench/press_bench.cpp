@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "engine/conversion_form.h"
-#include "platform/headless/converter_press.h"
+#include "platform/module_scope.h"
 #include "res/resource_ids.h"
+#include "res/resources.h"
 #include "tests/support/allocation_count.h"
+#include "ui/converter_press.h"
 
 namespace {
 
@@ -42,12 +44,13 @@ const Press kPresses[] = {
 
 void BM_Press(benchmark::State& state, const Press& press) {
   namespace platform = radixel::platform;
+  namespace ui = radixel::ui;
   platform::HeadlessWindowSystem ws;
-  platform::InstallWindowSystem(&ws);
+  const platform::ModuleScope module(ws, radixel::res::Module());
   CConversionForm form(IDD_CONVERTER_DIALOG);
   form.Create();
 
-  const platform::BoxesView boxes = platform::Press(ws, form.m_hWnd, press.mode, press.input);
+  const ui::BoxesView boxes = ui::Press(ws, form.m_hWnd, press.mode, press.input);
   if (boxes.output != press.output || boxes.errors != press.errors) {
     state.SkipWithError(("unexpected output \"" + std::string(boxes.output) + "\", errors \"" +
                          std::string(boxes.errors) + "\"").c_str());
@@ -55,12 +58,11 @@ void BM_Press(benchmark::State& state, const Press& press) {
 
   const std::uint64_t start = AllocationCount();
   for (auto _ : state) {
-    benchmark::DoNotOptimize(platform::Press(ws, form.m_hWnd, press.mode, press.input));
+    benchmark::DoNotOptimize(ui::Press(ws, form.m_hWnd, press.mode, press.input));
   }
   state.counters["allocs"] = benchmark::Counter(static_cast<double>(AllocationCount() - start),
                                                 benchmark::Counter::kAvgIterations);
   form.DestroyWindow();
-  platform::InstallWindowSystem(nullptr);
 }
 
 // Prints the usual table and keeps each press's median for the summary.

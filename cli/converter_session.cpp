@@ -3,15 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "res/resources.h"
+
 namespace radixel::cli {
 
-ConverterSession::Installation::Installation(platform::WindowSystem& ws) {
-  platform::InstallWindowSystem(&ws);
-}
-
-ConverterSession::Installation::~Installation() { platform::InstallWindowSystem(nullptr); }
-
-ConverterSession::ConverterSession() : installation_(ws_) {
+ConverterSession::ConverterSession() : module_(ws_, res::Module()) {
   if (!dialog_.Create()) {
     // Only a broken resource table gets here; nothing could be converted.
     std::fputs("radixel-cli: the main dialog could not be created\n", stderr);
@@ -37,12 +33,12 @@ void ConverterSession::TypeAndChoose(int mode, std::string_view input) {
   letGoIfLong(dialog_.m_strSaved);
   letGoIfLong(dialog_.m_strOutput);
   letGoIfLong(dialog_.m_strErrors);
-  platform::TypeAndChoose(ws_, mode, input);
+  ui::TypeAndChoose(ws_, mode, input);
 }
 
 BoxesView ConverterSession::PressOk() {
-  platform::ClickOk(ws_);
-  return platform::ReadBoxes(ws_, dialog_.m_hWnd);
+  ui::ClickOk(ws_);
+  return ui::ReadBoxes(ws_, dialog_.m_hWnd);
 }
 
 }  // namespace radixel::cli

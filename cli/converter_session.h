@@ -10,12 +10,13 @@
 
 #include <string_view>
 
-#include "platform/headless/converter_press.h"
+#include "platform/module_scope.h"
 #include "ui/converter_dlg.h"
+#include "ui/converter_press.h"
 
 namespace radixel::cli {
 
-using platform::BoxesView;
+using ui::BoxesView;
 
 class ConverterSession {
  public:
@@ -34,15 +35,11 @@ class ConverterSession {
   BoxesView PressOk();
 
  private:
-  // Installs the window system for the session's lifetime; declared between
-  // the two so that the dialog is built after it and destroyed before it.
-  struct Installation {
-    explicit Installation(platform::WindowSystem& ws);
-    ~Installation();
-  };
-
+  // The window system and the resources, installed for the session's
+  // lifetime; declared between the window system and the dialog so that
+  // the dialog is built after it and destroyed before it.
   platform::HeadlessWindowSystem ws_;
-  Installation installation_;
+  platform::ModuleScope module_;
   CConverterDlg dialog_;
 };
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/resources.h"
 #include "res/resource_ids.h"
+#include "res/resources.h"
 
 namespace radixel::cli {
 
@@ -75,7 +75,7 @@ int ModeOf(std::string_view word) {
 }
 
 std::string_view ModeCaption(int mode) {
-  const auto* dialog = platform::FindDialog(IDD_CONVERTER_DIALOG);
+  const auto* dialog = res::Module().FindDialog(IDD_CONVERTER_DIALOG);
   const auto* button = dialog ? dialog->FindControl(IDC_HEX_TO_DEC + mode) : nullptr;
   return button ? button->text : "";
 }

@@ -1,7 +1,7 @@
 #include "cli/usage.h"
 
 #include "cli/modes.h"
-#include "platform/resources.h"
+#include "res/resources.h"
 
 namespace radixel::cli {
 
@@ -40,7 +40,7 @@ std::string UsageText() {
 }
 
 std::string VersionText() {
-  const platform::VersionResource* version = platform::AppResources().version;
+  const platform::VersionResource* version = res::Module().version;
   if (version == nullptr) return "";
   std::string text = "radixel-cli (Radixel) ";
   for (int part = 0; part < 4; ++part) {

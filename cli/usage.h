@@ -22,7 +22,7 @@ inline constexpr const char* kInputTooLong =
 inline constexpr const char* kLineCutShort = "cut short by a failed read; not converted";
 
 // The version in the GNU form: the program, the package and the version
-// record's file version ("radixel-cli (Radixel) 1.0.0.1"), then the
+// record's file version ("radixel-cli (Radixel) 1.2.3.4"), then the
 // copyright and licence lines.
 std::string VersionText();
 

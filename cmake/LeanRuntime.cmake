@@ -2,7 +2,7 @@
 # runtime: nothing in it throws or asks a type at run time, and the C++
 # library's exception support (its personality routine, the unwinder and
 # the unwind tables) would be a third of radixel.exe. Memory running out
-# ends the program at once (app/win32/abort_on_no_memory.cpp), as an
+# ends the program at once (systems/win32/app/abort_on_no_memory.cpp), as an
 # exception nobody catches would.
 function(radixel_lean_runtime target)
   if(WIN32)

@@ -63,7 +63,7 @@ radixel_pgo_step("configuring the instrumented build" COMMAND
   -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
   -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=${CMAKE_INTERPROCEDURAL_OPTIMIZATION}
   -DRADIXEL_WERROR=${RADIXEL_WERROR}
-  -DRADIXEL_BUILD_QT=OFF -DRADIXEL_BUILD_BENCHMARKS=OFF -DBUILD_TESTING=OFF
+  -DRADIXEL_WINDOW_SYSTEM=none -DRADIXEL_BUILD_BENCHMARKS=OFF -DBUILD_TESTING=OFF
   -DRADIXEL_PGO=OFF -DRADIXEL_PGO_INSTRUMENT=${pgo_counts})
 radixel_pgo_step("building the instrumented radixel-cli" COMMAND
   ${CMAKE_COMMAND} --build ${pgo_tree} --target radixel-cli --parallel 2)
@@ -71,7 +71,8 @@ radixel_pgo_step("building the instrumented radixel-cli" COMMAND
 # illegal (the benchmark's generator, with a seed of its own).
 file(REMOVE_RECURSE ${pgo_counts})
 radixel_pgo_step("writing the training lines" COMMAND
-  ${RADIXEL_AWK} -v n=300000 -v seed=19700101 -f ${CMAKE_SOURCE_DIR}/bench/batch_input.awk
+  ${RADIXEL_AWK} -v n=300000 -v seed=19700101 -v cli=${pgo_tree}/bin/radixel-cli
+  -f ${CMAKE_SOURCE_DIR}/bench/batch_input.awk
   OUTPUT_FILE ${pgo_lines})
 radixel_pgo_step("the training run" COMMAND ${pgo_tree}/bin/radixel-cli --batch
   INPUT_FILE ${pgo_lines} OUTPUT_FILE ${pgo_tree}/training-records.txt)

@@ -33,7 +33,7 @@ struct ModeNames {
   std::string_view word;
   std::string_view name;
 };
-inline constexpr std::array<ModeNames, 6> kModes = {{
+inline constexpr std::array<ModeNames, MODE_BIN_TO_DEC + 1> kModes = {{
     {"hex2dec", "HexToDec"},
     {"hex2bin", "HexToBin"},
     {"dec2hex", "DecToHex"},

@@ -5,7 +5,7 @@
 
 void CConversionForm::Convert() {
   Prepare();
-  if (m_bOverflow && m_nMode >= MODE_HEX_TO_DEC && m_nMode <= MODE_BIN_TO_DEC) {
+  if (m_bOverflow && m_nMode >= 0 && m_nMode < static_cast<int>(kModes.size())) {
     // A text whose length the record cannot hold is never converted: the
     // output box keeps what it held, under the too-long message.
     ReportErrors();

@@ -13,7 +13,8 @@
 // The sanitizers catch crashes, buffer overruns and out-of-range casts.
 //
 // Input layout (so seeds can be written by hand): the first byte picks the
-// mode: '0' to '5' that mode, "*" none chosen, any other byte one of -1 to 5.
+// mode: '0' to '5' that mode, "*" none chosen, any other byte no mode or one of
+// the six (-1 to 5).
 // The rest is the old output text, a newline, the old error text, a
 // newline, and the input, which runs to the end and may hold any byte. With
 // fewer newlines the missing boxes start empty.
@@ -25,12 +26,14 @@
 #include <string_view>
 
 #include "engine/conversion_form.h"
-#include "platform/headless/converter_press.h"
+#include "platform/module_scope.h"
 #include "res/resource_ids.h"
+#include "res/resources.h"
+#include "ui/converter_press.h"
 
 namespace {
 
-using radixel::platform::Boxes;
+using radixel::ui::Boxes;
 
 struct Press {
   int mode;
@@ -43,7 +46,9 @@ Press Decode(const std::uint8_t* data, std::size_t size) {
   Press press{-1, "", "", ""};
   if (size == 0) return press;
   const std::uint8_t selector = data[0];
-  press.mode = (selector >= '0' && selector <= '5') ? selector - '0' : selector % 7 - 1;
+  constexpr int kModeCount = static_cast<int>(kModes.size());
+  press.mode = (selector >= '0' && selector - '0' < kModeCount) ? selector - '0'
+                                                                : selector % (kModeCount + 1) - 1;
   std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
   const std::size_t first = rest.find('\n');
   if (first == std::string_view::npos) {
@@ -147,22 +152,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Press press = Decode(data, size);
 
   radixel::platform::HeadlessWindowSystem ws;
-  radixel::platform::InstallWindowSystem(&ws);
+  const radixel::platform::ModuleScope module(ws, radixel::res::Module());
   {
     CConversionForm form(IDD_CONVERTER_DIALOG);
     form.Create();
     ws.Type(IDC_OUTPUT, press.oldOutput);
     ws.Type(IDC_ERRORS, press.oldErrors);
     if (press.mode >= 0) {
-      radixel::platform::TypeAndChoose(ws, press.mode, press.input);
+      radixel::ui::TypeAndChoose(ws, press.mode, press.input);
     } else {
       ws.Type(IDC_INPUT, press.input);
     }
-    const Boxes before = Keep(radixel::platform::ReadBoxes(ws, form.m_hWnd));
-    radixel::platform::ClickOk(ws);
-    const Boxes after = Keep(radixel::platform::ReadBoxes(ws, form.m_hWnd));
+    const Boxes before = Keep(radixel::ui::ReadBoxes(ws, form.m_hWnd));
+    radixel::ui::ClickOk(ws);
+    const Boxes after = Keep(radixel::ui::ReadBoxes(ws, form.m_hWnd));
     int checked = -1;
-    for (int mode = MODE_HEX_TO_DEC; mode <= MODE_BIN_TO_DEC; ++mode) {
+    for (int mode = 0; mode < static_cast<int>(kModes.size()); ++mode) {
       if (ws.IsItemChecked(form.m_hWnd, IDC_HEX_TO_DEC + mode)) {
         if (checked != -1) Fail("two radio buttons are checked", press, after);
         checked = mode;
@@ -171,6 +176,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPress(press, before, after, checked);
     form.DestroyWindow();
   }
-  radixel::platform::InstallWindowSystem(nullptr);
   return 0;
 }

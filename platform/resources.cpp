@@ -1,5 +1,7 @@
 #include "platform/resources.h"
 
+#include "platform/module_scope.h"
+
 namespace radixel::platform {
 
 namespace {
@@ -12,13 +14,18 @@ const T* FindById(std::span<const T> table, Id id) {
 }
 }  // namespace
 
-const DialogTemplate* FindDialog(int id) { return FindById(AppResources().dialogs, id); }
-const MenuTemplate* FindMenu(int id) { return FindById(AppResources().menus, id); }
-const IconResource* FindIcon(int id) { return FindById(AppResources().icons, id); }
+const DialogTemplate* ResourceModule::FindDialog(int id) const { return FindById(dialogs, id); }
+const MenuTemplate* ResourceModule::FindMenu(int id) const { return FindById(menus, id); }
+const IconResource* ResourceModule::FindIcon(int id) const { return FindById(icons, id); }
 
-const char* FindString(unsigned id) {
-  const StringResource* s = FindById(AppResources().strings, id);
+const char* ResourceModule::FindString(unsigned id) const {
+  const StringResource* s = FindById(strings, id);
   return s ? s->text : nullptr;
 }
+
+const DialogTemplate* FindDialog(int id) { return CurrentResources().FindDialog(id); }
+const MenuTemplate* FindMenu(int id) { return CurrentResources().FindMenu(id); }
+const IconResource* FindIcon(int id) { return CurrentResources().FindIcon(id); }
+const char* FindString(unsigned id) { return CurrentResources().FindString(id); }
 
 }  // namespace radixel::platform

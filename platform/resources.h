@@ -1,6 +1,7 @@
 // Resource types: dialog templates, menus, strings, icons and the version
 // record, described as data so that every window system builds the same
-// windows from one source. The program's own resources live in res/.
+// windows from one source. A program hands its tables to the library
+// through a ModuleScope.
 //
 // Style bits carry the values the Windows dialog manager gives them, so a
 // template can be written out as a Windows resource script unchanged.
@@ -131,11 +132,16 @@ struct ResourceModule {
   std::span<const StringResource> strings;
   std::span<const IconResource> icons;
   const VersionResource* version;
+
+  // Each resource by its id; null when the module has none.
+  const DialogTemplate* FindDialog(int id) const;
+  const MenuTemplate* FindMenu(int id) const;
+  const char* FindString(unsigned id) const;
+  const IconResource* FindIcon(int id) const;
 };
 
-// The program's resources; defined by the program's resource library.
-const ResourceModule& AppResources();
-
+// The same look-ups in the resource tables installed now
+// (platform/module_scope.h).
 const DialogTemplate* FindDialog(int id);
 const MenuTemplate* FindMenu(int id);
 const char* FindString(unsigned id);

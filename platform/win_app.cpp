@@ -1,6 +1,6 @@
 #include "platform/win_app.h"
 
-#include "platform/resources.h"
+#include "platform/module_scope.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -43,7 +43,7 @@ int AfxWinMain() {
 HINSTANCE AfxFindResourceHandle(UINT nIDResource, LPCTSTR) {
   // One module holds every resource of the program.
   const bool present = radixel::platform::FindIcon(static_cast<int>(nIDResource)) != nullptr;
-  return present ? reinterpret_cast<HINSTANCE>(&radixel::platform::AppResources()) : nullptr;
+  return present ? reinterpret_cast<HINSTANCE>(&radixel::platform::CurrentResources()) : nullptr;
 }
 
 HICON LoadIconA(HINSTANCE hInstance, UINT nIDResource) {

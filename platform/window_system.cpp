@@ -1,25 +1,8 @@
 #include "platform/window_system.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "platform/cstring.h"
 
 namespace radixel::platform {
-
-namespace {
-WindowSystem* g_system = nullptr;
-}
-
-WindowSystem& CurrentWindowSystem() {
-  if (g_system == nullptr) {
-    std::fputs("radixel: no window system installed\n", stderr);
-    std::abort();
-  }
-  return *g_system;
-}
-
-void InstallWindowSystem(WindowSystem* system) { g_system = system; }
 
 void WindowSystem::ReadItemText(WindowHandle window, int id, CString& text) {
   const std::string shown = GetItemText(window, id);

@@ -1,11 +1,19 @@
 // The window-system seam: the few operations the class library needs from a
 // window system, and nothing more. The class library (CWnd, CDialog, CMenu,
-// CPaintDC, CWinApp) is written once against this interface; each window
-// system (headless, Qt, Win32) implements it.
+// CPaintDC, CWinApp) is written once against this interface; the headless
+// window system (platform/headless) and each one under systems/ (Qt, Win32,
+// the browser) implement it.
 //
 // The interface is neutral: it names no toolkit type, so an implementation
 // can include its toolkit's headers beside this one without clashes. Message
 // numbers and style bits carry the values the Windows dialog manager uses.
+//
+// A contract every implementation keeps, so that a handler behaves the same
+// on each (the person-level cases check it on every one): a control's
+// notification (BN_CLICKED, EN_CHANGE) reaches the program when a person, or
+// another program through the window system, changes the control, and never
+// when the program itself sets a text or a check mark through this
+// interface. UpdateData(FALSE) sends no EN_CHANGE.
 #pragma once
 
 #include <cstdint>
@@ -67,6 +75,7 @@ class WindowSystem {
   virtual void DestroyWindow(WindowHandle window) = 0;
 
   // --- Controls, addressed by the dialog and the control's id ---------------
+  // Setting a text or a check mark sends the program no notification.
   virtual std::string GetItemText(WindowHandle window, int id) = 0;
   virtual void SetItemText(WindowHandle window, int id, std::string_view text) = 0;
   // A box's text into a field, and a field's text into a box: a window
@@ -121,9 +130,8 @@ class WindowSystem {
   virtual void EndPaint(WindowHandle window, PaintHandle paint) = 0;
 };
 
-// The window system the class library uses; the program's entry point
-// installs one before it hands control to the application object.
+// The window system the class library uses: installed with the program's
+// resources by a ModuleScope (platform/module_scope.h).
 WindowSystem& CurrentWindowSystem();
-void InstallWindowSystem(WindowSystem* system);
 
 }  // namespace radixel::platform

@@ -1,16 +1,17 @@
 // The program's resources: dialog templates, menu bar, string table, icon
 // and version record. Every window system builds its windows from these.
-#include "platform/resources.h"
+#include "res/resources.h"
 
 #include "platform/messages.h"
-
 #include "res/embedded_icon.h"
 #include "res/resource_ids.h"
+#include "res/version.h"
 
-namespace radixel::platform {
+namespace radixel::res {
 namespace {
 
-using namespace style;
+using namespace platform;
+using namespace platform::style;
 
 constexpr auto kButton = ControlClass::kButton;
 constexpr auto kEdit = ControlClass::kEdit;
@@ -97,23 +98,23 @@ constexpr MenuTemplate kMenus[] = {{IDR_MAINMENU, kMainMenuItems}};
 
 constexpr StringResource kStrings[] = {{IDS_ABOUTBOX, "&About Radixel..."}};
 
-const IconResource kIcons[] = {{IDR_MAINFRAME, res::kEmbeddedIcon}};
+const IconResource kIcons[] = {{IDR_MAINFRAME, kEmbeddedIcon}};
 
 // --- Version record ----------------------------------------------------------
 constexpr VersionString kVersionStrings[] = {
     {"CompanyName", ""},
     {"FileDescription", "RADIXEL MFC Application"},
-    {"FileVersion", "1, 0, 0, 1"},
+    {"FileVersion", RADIXEL_VERSION_RECORD_TEXT},
     {"InternalName", "RADIXEL"},
     {"LegalCopyright", kMakerLine},
     {"LegalTrademarks", ""},
     {"OriginalFilename", "RADIXEL.EXE"},
     {"ProductName", "RADIXEL Application"},
-    {"ProductVersion", "1, 0, 0, 1"},
+    {"ProductVersion", RADIXEL_VERSION_RECORD_TEXT},
 };
 
 constexpr VersionResource kVersion = {
-    {1, 0, 0, 1}, {1, 0, 0, 1}, 0x0409, 1200, "040904B0",
+    {RADIXEL_VERSION_PARTS}, {RADIXEL_VERSION_PARTS}, 0x0409, 1200, "040904B0",
     0x00000004,  // 32-bit Windows
     0x00000001,  // an application
     kVersionStrings,
@@ -123,6 +124,6 @@ const ResourceModule kModule = {kDialogs, kMenus, kStrings, kIcons, &kVersion};
 
 }  // namespace
 
-const ResourceModule& AppResources() { return kModule; }
+const ResourceModule& Module() { return kModule; }
 
-}  // namespace radixel::platform
+}  // namespace radixel::res

@@ -4,7 +4,7 @@
 # Installer: setup.exe /S into a fresh Wine prefix; the files, the Start-menu
 # shortcut and the uninstall key with its values are there; the installed
 # radixel.exe starts and converts ff through its window (drive_program.exe,
-# built from tests/win32); uninstall.exe /S leaves no file, shortcut or key.
+# built from systems/win32/tests); uninstall.exe /S leaves no file, shortcut or key.
 # Zip: the four files with CRLF texts; the unpacked radixel-cli.exe converts ff.
 # Exits 77 where this machine cannot run 32-bit Windows programs. Ends the
 # Wine processes and the X server it started.

@@ -11,9 +11,11 @@
 #include <string>
 
 #include "engine/conversion_form.h"
-#include "platform/headless/converter_press.h"
+#include "platform/module_scope.h"
 #include "res/resource_ids.h"
+#include "res/resources.h"
 #include "tests/support/allocation_count.h"
+#include "ui/converter_press.h"
 
 
 namespace {
@@ -32,23 +34,18 @@ void PrintTo(const PressCase& c, std::ostream* os) {
 
 class ConversionAllocationTest : public ::testing::TestWithParam<PressCase> {
  protected:
-  ConversionAllocationTest() {
-    radixel::platform::InstallWindowSystem(&ws_);
-    form_.Create();
-  }
-  ~ConversionAllocationTest() override {
-    form_.DestroyWindow();
-    radixel::platform::InstallWindowSystem(nullptr);
-  }
+  ConversionAllocationTest() { form_.Create(); }
+  ~ConversionAllocationTest() override { form_.DestroyWindow(); }
 
   // Allocations one whole press made.
   std::uint64_t PressAllocations() {
     const std::uint64_t before = AllocationCount();
-    radixel::platform::Press(ws_, form_.m_hWnd, GetParam().mode, GetParam().input);
+    radixel::ui::Press(ws_, form_.m_hWnd, GetParam().mode, GetParam().input);
     return AllocationCount() - before;
   }
 
   radixel::platform::HeadlessWindowSystem ws_;
+  radixel::platform::ModuleScope module_{ws_, radixel::res::Module()};
   CConversionForm form_{IDD_CONVERTER_DIALOG};
 };
 
@@ -77,16 +74,15 @@ INSTANTIATE_TEST_SUITE_P(
 // allocation.
 TEST(LongInputAllocationTest, HeldAsTypedAndReversed) {
   radixel::platform::HeadlessWindowSystem ws;
-  radixel::platform::InstallWindowSystem(&ws);
+  const radixel::platform::ModuleScope module(ws, radixel::res::Module());
   CConversionForm form{IDD_CONVERTER_DIALOG};
   form.Create();
   const std::string input(1000, '2');
   const std::uint64_t before = AllocationCount();
-  const auto boxes = radixel::platform::Press(ws, form.m_hWnd, MODE_BIN_TO_DEC, input);
+  const auto boxes = radixel::ui::Press(ws, form.m_hWnd, MODE_BIN_TO_DEC, input);
   EXPECT_EQ(AllocationCount() - before, 2u);
   EXPECT_EQ(boxes.output, input);
   form.DestroyWindow();
-  radixel::platform::InstallWindowSystem(nullptr);
 }
 
 }  // namespace

@@ -62,6 +62,21 @@ TEST_P(PersonCases, EnterConvertsLikeOk) {
   EXPECT_FALSE(person().HasEnded(nullptr));
 }
 
+// The dialog hears of a person's edit, never of its own writes into the
+// boxes (OK rewrites all three, the input upper-cased).
+TEST_P(PersonCases, OnlyAPersonsEditSendsTheChangeNotification) {
+  person().Type(IDC_INPUT, "ff");
+  const int typed = person().ChangeNotifications(IDC_INPUT);
+  EXPECT_GT(typed, 0);
+  person().Click(IDC_HEX_TO_BIN);
+  person().Click(kIdOk);
+  EXPECT_EQ(person().Text(IDC_INPUT), "FF");
+  EXPECT_EQ(person().Text(IDC_OUTPUT), "11111111");
+  EXPECT_EQ(person().ChangeNotifications(IDC_INPUT), typed);
+  EXPECT_EQ(person().ChangeNotifications(IDC_OUTPUT), 0);
+  EXPECT_EQ(person().ChangeNotifications(IDC_ERRORS), 0);
+}
+
 TEST_P(PersonCases, CleanRunEmptiesTheErrorBoxAndIllegalInputKeepsTheOldOutput) {
   person().Click(IDC_DEC_TO_HEX);
   person().Type(IDC_INPUT, "255");

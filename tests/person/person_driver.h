@@ -43,6 +43,9 @@ class PersonDriver {
   virtual BoxSeen ChooseSystemMenuItem(std::uint32_t command) = 0;
 
   virtual std::string Text(int id) = 0;
+  // How many change notifications (EN_CHANGE) box `id` has sent the
+  // dialog since it opened.
+  virtual int ChangeNotifications(int id) = 0;
   virtual bool IsChecked(int id) = 0;
   virtual int FocusId() = 0;
   // Whether the dialog has ended, and with which result.

@@ -6,7 +6,10 @@
 #include <tuple>
 
 #include "platform/cstring.h"
+#include "platform/headless/headless_window_system.h"
+#include "platform/module_scope.h"
 #include "res/resource_ids.h"
+#include "res/resources.h"
 
 namespace {
 
@@ -211,12 +214,16 @@ TEST(CStringTest, LengthCountsBytesPastAnEmbeddedNul) {
 }
 
 TEST(CStringTest, LoadStringFillsFromTheStringTable) {
+  radixel::platform::HeadlessWindowSystem ws;
+  const radixel::platform::ModuleScope module(ws, radixel::res::Module());
   CString s("old");
   EXPECT_TRUE(s.LoadString(IDS_ABOUTBOX));
   EXPECT_EQ(s, "&About Radixel...");
 }
 
 TEST(CStringTest, LoadStringOfMissingStringLeavesItEmpty) {
+  radixel::platform::HeadlessWindowSystem ws;
+  const radixel::platform::ModuleScope module(ws, radixel::res::Module());
   CString s("old");
   EXPECT_FALSE(s.LoadString(9999));
   EXPECT_TRUE(s.IsEmpty());

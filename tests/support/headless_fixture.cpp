@@ -22,31 +22,25 @@ void PrintEscaped(std::string_view text, std::ostream* os) {
   *os << '"';
 }
 
-HeadlessWindowTest::HeadlessWindowTest() : form_(IDD_CONVERTER_DIALOG) {
-  platform::InstallWindowSystem(&ws_);
-  form_.Create();
-}
+HeadlessWindowTest::HeadlessWindowTest() : form_(IDD_CONVERTER_DIALOG) { form_.Create(); }
 
-HeadlessWindowTest::~HeadlessWindowTest() {
-  form_.DestroyWindow();
-  platform::InstallWindowSystem(nullptr);
-}
+HeadlessWindowTest::~HeadlessWindowTest() { form_.DestroyWindow(); }
 
 Boxes HeadlessWindowTest::Press(int mode, std::string_view input) {
-  return Keep(platform::Press(ws_, form_.m_hWnd, mode, input));
+  return Keep(ui::Press(ws_, form_.m_hWnd, mode, input));
 }
 
 void HeadlessWindowTest::Type(int id, std::string_view text) { ws_.Type(id, text); }
 
 void HeadlessWindowTest::Choose(int mode) { ws_.Click(IDC_HEX_TO_DEC + mode); }
 
-void HeadlessWindowTest::PressOk() { platform::ClickOk(ws_); }
+void HeadlessWindowTest::PressOk() { ui::ClickOk(ws_); }
 
-Boxes HeadlessWindowTest::Read() const { return Keep(platform::ReadBoxes(ws_, form_.m_hWnd)); }
+Boxes HeadlessWindowTest::Read() const { return Keep(ui::ReadBoxes(ws_, form_.m_hWnd)); }
 
 int HeadlessWindowTest::CheckedMode() const {
   auto& ws = const_cast<platform::HeadlessWindowSystem&>(ws_);
-  for (int mode = MODE_HEX_TO_DEC; mode <= MODE_BIN_TO_DEC; ++mode) {
+  for (int mode = 0; mode < static_cast<int>(kModes.size()); ++mode) {
     if (ws.IsItemChecked(form_.m_hWnd, IDC_HEX_TO_DEC + mode)) return mode;
   }
   return -1;
@@ -54,7 +48,7 @@ int HeadlessWindowTest::CheckedMode() const {
 
 }  // namespace radixel::testing
 
-void radixel::platform::PrintTo(const Boxes& boxes, std::ostream* os) {
+void radixel::ui::PrintTo(const Boxes& boxes, std::ostream* os) {
   *os << "{input ";
   testing::PrintEscaped(boxes.input, os);
   *os << ", output ";

@@ -13,12 +13,14 @@
 #include <string_view>
 
 #include "engine/conversion_form.h"
-#include "platform/headless/converter_press.h"
+#include "platform/module_scope.h"
+#include "res/resources.h"
+#include "ui/converter_press.h"
 
 namespace radixel::testing {
 
 // The three boxes after a press, as a person reads them.
-using platform::Boxes;
+using ui::Boxes;
 
 // Writes `text` quoted, with control characters and bytes above 127 as
 // \xNN escapes, so a failure shows exactly which bytes a box held.
@@ -42,12 +44,13 @@ class HeadlessWindowTest : public ::testing::Test {
   int CheckedMode() const;
 
   platform::HeadlessWindowSystem ws_;
+  platform::ModuleScope module_{ws_, res::Module()};
   CConversionForm form_;
 };
 
 }  // namespace radixel::testing
 
-namespace radixel::platform {
+namespace radixel::ui {
 // How a failing test shows the boxes.
 void PrintTo(const Boxes& boxes, std::ostream* os);
-}  // namespace radixel::platform
+}  // namespace radixel::ui

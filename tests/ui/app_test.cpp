@@ -6,7 +6,9 @@
 #include <cstdlib>
 
 #include "platform/headless/headless_window_system.h"
+#include "platform/module_scope.h"
 #include "res/resource_ids.h"
+#include "res/resources.h"
 #include "tests/ui/headless_driver.h"
 #include "ui/converter_app.h"
 
@@ -17,10 +19,8 @@ using platform::HeadlessWindowSystem;
 
 class AppTest : public ::testing::Test {
  protected:
-  AppTest() { platform::InstallWindowSystem(&ws_); }
-  ~AppTest() override { platform::InstallWindowSystem(nullptr); }
-
   HeadlessWindowSystem ws_;
+  platform::ModuleScope module_{ws_, res::Module()};
   CConverterApp app_;
 };
 
@@ -96,15 +96,12 @@ class MainDialogTest : public ::testing::Test {
 
 TEST(MainDialogConstructionTest, ModeIsUnsetAndIconLoadedBeforeTheWindowExists) {
   HeadlessWindowSystem ws;
-  platform::InstallWindowSystem(&ws);
-  {
-    CConverterDlg dlg;
-    EXPECT_EQ(dlg.m_nMode, -1);
-    EXPECT_EQ(dlg.m_strInput, "");
-    EXPECT_EQ(ws.IconResourceId(dlg.m_hIcon), IDR_MAINFRAME);
-    EXPECT_EQ(dlg.m_hWnd, nullptr);
-  }
-  platform::InstallWindowSystem(nullptr);
+  const platform::ModuleScope module(ws, res::Module());
+  CConverterDlg dlg;
+  EXPECT_EQ(dlg.m_nMode, -1);
+  EXPECT_EQ(dlg.m_strInput, "");
+  EXPECT_EQ(ws.IconResourceId(dlg.m_hIcon), IDR_MAINFRAME);
+  EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
 
 TEST_F(MainDialogTest, InitialisationSetsBothIconsAndModeZero) {

@@ -10,15 +10,11 @@ std::vector<MenuLine> Lines(const std::vector<platform::HeadlessWindowSystem::Me
 }
 }  // namespace
 
-HeadlessDriver::HeadlessDriver() { platform::InstallWindowSystem(&ws_); }
-
-HeadlessDriver::~HeadlessDriver() {
-  dialog_.reset();
-  platform::InstallWindowSystem(nullptr);
-}
+HeadlessDriver::HeadlessDriver() = default;
+HeadlessDriver::~HeadlessDriver() = default;
 
 void HeadlessDriver::Open() {
-  dialog_ = std::make_unique<CConverterDlg>();
+  dialog_ = std::make_unique<NotedConverterDlg>();
   dialog_->Create();
 }
 
@@ -49,6 +45,7 @@ BoxSeen HeadlessDriver::ChooseSystemMenuItem(std::uint32_t command) {
 }
 
 std::string HeadlessDriver::Text(int id) { return ws_.GetItemText(dialog_->m_hWnd, id); }
+int HeadlessDriver::ChangeNotifications(int id) { return dialog_->ChangeNotifications(id); }
 bool HeadlessDriver::IsChecked(int id) { return ws_.IsItemChecked(dialog_->m_hWnd, id); }
 int HeadlessDriver::FocusId() { return ws_.FocusId(dialog_->m_hWnd); }
 

@@ -6,8 +6,10 @@
 #include <memory>
 
 #include "platform/headless/headless_window_system.h"
+#include "platform/module_scope.h"
+#include "res/resources.h"
+#include "tests/person/noted_converter_dlg.h"
 #include "tests/person/person_driver.h"
-#include "ui/converter_dlg.h"
 
 namespace radixel::testing {
 
@@ -24,6 +26,7 @@ class HeadlessDriver : public PersonDriver {
   BoxSeen ChooseMenuItem(std::uint32_t command) override;
   BoxSeen ChooseSystemMenuItem(std::uint32_t command) override;
   std::string Text(int id) override;
+  int ChangeNotifications(int id) override;
   bool IsChecked(int id) override;
   int FocusId() override;
   bool HasEnded(std::intptr_t* result) override;
@@ -38,7 +41,8 @@ class HeadlessDriver : public PersonDriver {
   BoxSeen SeeBox(const std::function<void()>& open);
 
   platform::HeadlessWindowSystem ws_;
-  std::unique_ptr<CConverterDlg> dialog_;
+  platform::ModuleScope module_{ws_, res::Module()};
+  std::unique_ptr<NotedConverterDlg> dialog_;
 };
 
 }  // namespace radixel::testing

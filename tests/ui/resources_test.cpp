@@ -5,15 +5,16 @@
 #include <array>
 #include <set>
 #include <string>
+#include <string_view>
 
-#include "platform/resources.h"
 #include "res/resource_ids.h"
+#include "res/resources.h"
 
 namespace radixel::platform {
 namespace {
 
 TEST(ResourcesTest, IdentifiersOfEachKindAreUnique) {
-  const ResourceModule& res = AppResources();
+  const ResourceModule& res = radixel::res::Module();
   std::set<int> dialogs;
   for (const DialogTemplate& d : res.dialogs) {
     EXPECT_TRUE(dialogs.insert(d.id).second) << "dialog " << d.id;
@@ -42,7 +43,7 @@ struct ControlRow {
 };
 
 TEST(ResourcesTest, MainDialogControlsStandInTemplateOrder) {
-  const DialogTemplate* d = FindDialog(IDD_CONVERTER_DIALOG);
+  const DialogTemplate* d = radixel::res::Module().FindDialog(IDD_CONVERTER_DIALOG);
   ASSERT_NE(d, nullptr);
   EXPECT_STREQ(d->caption, "Radixel");
   EXPECT_EQ(d->cx, 222);
@@ -88,7 +89,7 @@ TEST(ResourcesTest, BoxesHaveTheirCaptionsSizesAndLabels) {
                          {IDD_NOTICEBOX, "About Radixel", 207, 71, 1},
                          {IDD_HELPBOX, "Help!", 217, 156, 3}};
   for (const BoxRow& r : rows) {
-    const DialogTemplate* d = FindDialog(r.id);
+    const DialogTemplate* d = radixel::res::Module().FindDialog(r.id);
     ASSERT_NE(d, nullptr) << r.id;
     EXPECT_STREQ(d->caption, r.caption);
     EXPECT_EQ(d->cx, r.cx);
@@ -99,30 +100,42 @@ TEST(ResourcesTest, BoxesHaveTheirCaptionsSizesAndLabels) {
     }
     EXPECT_EQ(labels, r.labels) << r.id;
   }
-  const DialogTemplate* version = FindDialog(IDD_VERSIONBOX);
+  const DialogTemplate* version = radixel::res::Module().FindDialog(IDD_VERSIONBOX);
   EXPECT_FALSE(version->style & style::kDsCenter);
   EXPECT_STREQ(version->controls[1].text, "Radixel Version 1.0");
   EXPECT_TRUE(version->controls[1].style & style::kSsNoPrefix);
 
   // The Help box's three labels read as one paragraph ending in a mail address.
-  const DialogTemplate* help = FindDialog(IDD_HELPBOX);
+  const DialogTemplate* help = radixel::res::Module().FindDialog(IDD_HELPBOX);
   const std::string second = help->controls[2].text;
   EXPECT_EQ(second.substr(second.size() - 12), "please email");
   EXPECT_NE(std::string(help->controls[3].text).find("@example."), std::string::npos);
 }
 
 TEST(ResourcesTest, MenuStringIconAndVersion) {
-  EXPECT_STREQ(FindString(IDS_ABOUTBOX), "&About Radixel...");
-  EXPECT_EQ(FindString(999), nullptr);
-  const IconResource* icon = FindIcon(IDR_MAINFRAME);
+  EXPECT_STREQ(radixel::res::Module().FindString(IDS_ABOUTBOX), "&About Radixel...");
+  EXPECT_EQ(radixel::res::Module().FindString(999), nullptr);
+  const IconResource* icon = radixel::res::Module().FindIcon(IDR_MAINFRAME);
   ASSERT_NE(icon, nullptr);
   // An icon file with two images: 32x32 and 16x16.
   ASSERT_GE(icon->icoFile.size(), 6u + 2 * 16u);
   EXPECT_EQ(icon->icoFile[2], 1);
   EXPECT_EQ(icon->icoFile[4], 2);
-  const VersionResource& v = *AppResources().version;
-  EXPECT_EQ((std::array{v.fileVersion[0], v.fileVersion[1], v.fileVersion[2], v.fileVersion[3]}),
-            (std::array<std::uint16_t, 4>{1, 0, 0, 1}));
+  // The version of debian/changelog's top entry, in numbers and in texts.
+  const VersionResource& v = *radixel::res::Module().version;
+  const auto dotted = [](const std::uint16_t (&parts)[4]) {
+    return std::to_string(parts[0]) + '.' + std::to_string(parts[1]) + '.' +
+           std::to_string(parts[2]) + '.' + std::to_string(parts[3]);
+  };
+  EXPECT_EQ(dotted(v.fileVersion), RADIXEL_VERSION);
+  EXPECT_EQ(dotted(v.productVersion), RADIXEL_VERSION);
+  std::string commas = RADIXEL_VERSION;
+  for (std::size_t dot; (dot = commas.find('.')) != std::string::npos;) commas.replace(dot, 1, ", ");
+  for (const VersionString& s : v.strings) {
+    if (std::string_view(s.key).ends_with("Version")) {
+      EXPECT_EQ(s.value, commas) << s.key;
+    }
+  }
   EXPECT_EQ(v.language, 0x0409);
   EXPECT_EQ(v.codePage, 1200);
   EXPECT_STREQ(v.blockName, "040904B0");

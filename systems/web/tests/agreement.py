@@ -1,0 +1,96 @@
+"""Agreement between front-ends: a few hundred mixed presses on one page
+give byte for byte the records that `radixel-cli --batch` gives for the
+same lines (the boxes carrying over from press to press on both).
+
+    agreement.py RADIXEL_CLI PAGE
+Exit status 0 when they agree, 1 when not, 77 when the browser cannot start.
+"""
+
+import random
+import re
+import subprocess
+import sys
+
+import page_driver
+
+PRESSES = 300
+IDC_INPUT, IDC_OUTPUT, IDC_ERRORS, IDC_HEX_TO_DEC, IDOK = 1000, 1001, 1008, 1002, 1
+
+
+def inputs(rng):
+    """Inputs of every kind the modes meet: in range, beyond it, and wrong."""
+    def digits(alphabet, low, high):
+        return "".join(rng.choice(alphabet) for _ in range(rng.randint(low, high)))
+    kinds = [
+        lambda: digits("0123456789ABCDEFabcdef", 1, 9),
+        lambda: digits("0123456789", 1, 12),
+        lambda: "-" + digits("0123456789", 1, 4),
+        lambda: digits("01", 1, 12),
+        lambda: digits("0123456789", 1, 3) + "." + digits("0123456789", 0, 2),
+        lambda: digits("0123456789ABCDEFGXYZ gh-+.", 0, 10),
+        lambda: rng.choice(["", " ", "FFFFFFFFFF", "5144012782842260637", "1e5", "0x1F", "\u00e9", "1\u00e92", "\u4e2d\u6587", "\U0001F6001"]),
+    ]
+    return rng.choice(kinds)()
+
+
+def escaped(text):
+    out = []
+    for byte in text.encode("utf-8"):
+        if byte == 0x5C:
+            out.append("\\\\")
+        elif byte in (0x09, 0x0A, 0x0D):
+            out.append({0x09: "\\t", 0x0A: "\\n", 0x0D: "\\r"}[byte])
+        elif byte < 0x20 or byte == 0x7F:
+            out.append(f"\\x{byte:02X}")
+        else:
+            out.append(chr(byte) if byte < 0x80 else bytes([byte]).decode("latin-1"))
+    # Non-ASCII bytes stay as they are: compare as UTF-8 again.
+    return "".join(out).encode("latin-1").decode("utf-8", errors="surrogateescape")
+
+
+def modes(cli):
+    """The mode words radixel-cli's help lists, in radio-button order."""
+    help_text = subprocess.run([cli, "--help"], capture_output=True, text=True, check=True).stdout
+    return re.findall(r"^  ([a-z]+2[a-z]+)  [0-9]+  ", help_text, re.MULTILINE)
+
+
+def main(cli, page_path):
+    rng = random.Random(12)
+    words = modes(cli)
+    lines = [(rng.randrange(len(words)), inputs(rng)) for _ in range(PRESSES)]
+    # One input of megabytes, far beyond what the page's memory holds at
+    # first: it must grow, not end the page.
+    lines[PRESSES // 2] = (words.index("bin2dec"), "1" * 3_000_000)
+    batch = "".join(f"{mode}\t{text}\n" for mode, text in lines).encode("utf-8")
+    run = subprocess.run([cli, "--batch"], input=batch, capture_output=True, timeout=60)
+    expected = run.stdout.decode("utf-8", errors="surrogateescape").splitlines()
+    if len(expected) != PRESSES:
+        print(f"radixel-cli gave {len(expected)} records for {PRESSES} lines: {run.stderr!r}")
+        return 1
+
+    try:
+        page = page_driver.Page(page_path)
+    except page_driver.BrowserUnavailable as error:
+        print(f"skipped: the browser cannot start here ({error})")
+        return 77
+    try:
+        page.open()
+        box = 'css:section.rx-window [data-id="%d"]'
+        differences = 0
+        for number, ((mode, text), want) in enumerate(zip(lines, expected), 1):
+            page.type(box % IDC_INPUT, text)
+            page.click(box % (IDC_HEX_TO_DEC + mode))
+            page.click(box % IDOK)
+            got = "\t".join(escaped(page.value(box % i)) for i in (IDC_INPUT, IDC_OUTPUT, IDC_ERRORS))
+            if got != want:
+                differences += 1
+                if differences <= 10:
+                    print(f"line {number} ({mode}\t{text!r}):\n  radixel-cli {want!r}\n  page        {got!r}")
+        print(f"{PRESSES} presses, {differences} differences")
+        return 1 if differences else 0
+    finally:
+        page.close()
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))

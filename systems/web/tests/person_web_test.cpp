@@ -1,0 +1,64 @@
+// The person-level cases on the page in a headless Chromium, once through
+// the DOM and once through the accessibility tree alone, and what only the
+// page does: starting the dialog again once it has ended. One browser
+// serves the whole program; a machine where it cannot start skips it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/win_types.h"
+#include "res/resource_ids.h"
+#include "systems/web/tests/web_driver.h"
+#include "tests/person/person_cases.h"
+
+INSTANTIATE_PERSON_CASES(Dom, [] {
+  return std::make_unique<radixel::testing::WebDriver>(radixel::testing::WebDriver::Finder::kDom);
+})
+INSTANTIATE_PERSON_CASES(Accessibility, [] {
+  return std::make_unique<radixel::testing::WebDriver>(radixel::testing::WebDriver::Finder::kAccessibility);
+})
+
+namespace radixel::testing {
+namespace {
+
+TEST(PageTest, EndedDialogStartsAgainWithAFreshApplication) {
+  WebDriver person(WebDriver::Finder::kAccessibility);
+  person.Open();
+  person.Click(IDC_HEX_TO_BIN);
+  person.Type(IDC_INPUT, "ff");
+  person.PressEnter();
+  person.PressEscape();
+  ASSERT_TRUE(person.HasEnded(nullptr));
+
+  person.StartAgain();
+  EXPECT_FALSE(person.HasEnded(nullptr));
+  EXPECT_TRUE(person.IsChecked(IDC_HEX_TO_DEC));
+  EXPECT_FALSE(person.IsChecked(IDC_HEX_TO_BIN));
+  EXPECT_EQ(person.Text(IDC_INPUT), "");
+  EXPECT_EQ(person.Text(IDC_OUTPUT), "");
+  EXPECT_EQ(person.FocusId(), IDOK);
+}
+
+TEST(PageTest, EveryTextShowsWholeInTheDialogAndItsBoxes) {
+  WebDriver person(WebDriver::Finder::kDom);
+  person.Open();
+  EXPECT_EQ(person.ClippedTexts(), std::vector<std::string>{});
+  EXPECT_EQ(person.ClippedTexts(ID_APP_NOTICE), std::vector<std::string>{});
+  EXPECT_EQ(person.ClippedTexts(ID_HELP), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace radixel::testing
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  const std::string unavailable = radixel::testing::PageSession::Unavailable();
+  if (!unavailable.empty()) {
+    std::printf("skipped: the browser cannot start here (%s)\n", unavailable.c_str());
+    radixel::testing::PageSession::End();
+    return 77;
+  }
+  const int status = RUN_ALL_TESTS();
+  radixel::testing::PageSession::End();
+  return status;
+}

@@ -1,0 +1,161 @@
+// What only the real Windows dialog manager shows: the system menu as
+// USER32 holds it, Enter and Esc through IsDialogMessage, the centring of
+// the window, the icons, the modal loop, and the application's start.
+#include <gtest/gtest.h>
+
+#include "res/resource_ids.h"
+#include "systems/win32/tests/win32_driver.h"
+
+// After the project's headers: <windows.h> renames SendMessage, which the
+// window-system class declares.
+#include <windows.h>
+
+namespace radixel::testing {
+namespace {
+
+HWND ToHwnd(platform::WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+class Win32WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { driver_.Open(); }
+  HWND Main() const { return ToHwnd(driver_.Window()); }
+
+  Win32Driver driver_;
+};
+
+TEST_F(Win32WindowTest, SystemMenuEndsWithSeparatorThenAboutEntry) {
+  HMENU menu = GetSystemMenu(Main(), FALSE);
+  ASSERT_NE(menu, nullptr);
+  const int count = GetMenuItemCount(menu);
+  ASSERT_GE(count, 3);
+  EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR);
+  char text[64] = {};
+  EXPECT_EQ(GetMenuStringA(menu, static_cast<UINT>(count - 1), text, sizeof text, MF_BYPOSITION), 17);
+  EXPECT_STREQ(text, "&About Radixel...");
+  EXPECT_EQ(GetMenuItemID(menu, count - 1), IDM_ABOUTBOX);
+  // The standard entries stay in front of them.
+  EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), 0xFFFFFFFFu);
+  EXPECT_NE(GetMenuState(menu, SC_MINIMIZE, MF_BYCOMMAND), 0xFFFFFFFFu);
+}
+
+TEST_F(Win32WindowTest, EnterInTheInputBoxIsTheDialogManagersOk) {
+  driver_.Type(IDC_INPUT, "ff");
+  driver_.PressKey(IDC_INPUT, VK_RETURN);
+  EXPECT_EQ(driver_.Text(IDC_OUTPUT), "255.");
+  EXPECT_FALSE(driver_.HasEnded(nullptr));
+}
+
+TEST_F(Win32WindowTest, EnterWithoutTheDialogManagerDoesNotConvert) {
+  // The edit box itself ignores Enter: the conversion comes from
+  // IsDialogMessage turning the key into the default button's command.
+  driver_.Type(IDC_INPUT, "ff");
+  HWND edit = GetDlgItem(Main(), IDC_INPUT);
+  SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+  SendMessageA(edit, WM_CHAR, '\r', 1);
+  EXPECT_EQ(driver_.Text(IDC_OUTPUT), "");
+}
+
+TEST_F(Win32WindowTest, EscInTheInputBoxIsTheDialogManagersCancel) {
+  driver_.PressKey(IDC_INPUT, VK_ESCAPE);
+  std::intptr_t result = 0;
+  ASSERT_TRUE(driver_.HasEnded(&result));
+  EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(Win32WindowTest, CloseFromTheSystemMenuIsCancel) {
+  SendMessageA(Main(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  driver_.Pump();
+  std::intptr_t result = 0;
+  ASSERT_TRUE(driver_.HasEnded(&result));
+  EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(Win32WindowTest, WindowIsCentredInTheWorkArea) {
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RECT window{};
+  GetWindowRect(Main(), &window);
+  EXPECT_NEAR((window.left + window.right) / 2.0, (work.left + work.right) / 2.0, 1.0);
+  EXPECT_NEAR((window.top + window.bottom) / 2.0, (work.top + work.bottom) / 2.0, 1.0);
+}
+
+TEST_F(Win32WindowTest, WindowShowsTheProgramIconLargeAndSmall) {
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main(), WM_GETICON, ICON_BIG, 0)), icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main(), WM_GETICON, ICON_SMALL, 0)), icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Main(), WM_QUERYDRAGICON, 0, 0)), icon);
+}
+
+TEST_F(Win32WindowTest, MinimisedWindowPaintsAndRestores) {
+  SendMessageA(Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  driver_.Pump();
+  ASSERT_TRUE(IsIconic(Main()));
+  // The iconic paint draws the icon through BeginPaint and DrawIcon.
+  InvalidateRect(Main(), nullptr, TRUE);
+  SendMessageA(Main(), WM_PAINT, 0, 0);
+  driver_.Pump();
+  SendMessageA(Main(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  driver_.Pump();
+  EXPECT_FALSE(IsIconic(Main()));
+  EXPECT_FALSE(driver_.HasEnded(nullptr));
+}
+
+TEST_F(Win32WindowTest, TextsPassThroughTheAnsiControlsUnchanged) {
+  // Single-byte text: bytes above 127 come back as they went in.
+  driver_.ws().SetItemText(driver_.Window(), IDC_ERRORS, "caf\xE9 \xFF!");
+  EXPECT_EQ(driver_.ws().GetItemText(driver_.Window(), IDC_ERRORS), "caf\xE9 \xFF!");
+  const std::string long_text(5000, '7');
+  driver_.ws().SetItemText(driver_.Window(), IDC_OUTPUT, long_text);
+  EXPECT_EQ(driver_.ws().GetItemText(driver_.Window(), IDC_OUTPUT), long_text);
+}
+
+// --- The modal loop and the application start ------------------------------
+
+// Posts keys into whatever dialog is active once its modal loop runs.
+struct ModalScript {
+  static inline int step = 0;
+  static inline char output[64] = {};
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = GetActiveWindow();
+    if (dialog == nullptr) return;
+    HWND input = GetDlgItem(dialog, IDC_INPUT);
+    if (input == nullptr) return;
+    const LPARAM once = 1;
+    switch (step++) {
+      case 0:
+        SetFocus(input);
+        PostMessageA(input, WM_CHAR, 'f', once);
+        PostMessageA(input, WM_CHAR, 'f', once);
+        PostMessageA(input, WM_KEYDOWN, VK_RETURN, once);
+        break;
+      case 1:
+        GetDlgItemTextA(dialog, IDC_OUTPUT, output, sizeof output);
+        PostMessageA(input, WM_KEYDOWN, VK_ESCAPE, once);
+        KillTimer(nullptr, timer);
+        break;
+    }
+  }
+};
+
+TEST(Win32ModalTest, EnterConvertsAndEscEndsTheModalLoopWithCancel) {
+  platform::Win32WindowSystem ws;
+  const platform::ModuleScope module(ws, res::Module());
+  ModalScript::step = 0;
+  SetTimer(nullptr, 0, 50, ModalScript::Tick);
+  EXPECT_EQ(RunConverterModal(), IDCANCEL);
+  EXPECT_STREQ(ModalScript::output, "255.");
+}
+
+TEST(Win32ModalTest, ApplicationRunsTheMainDialogAndEnds) {
+  platform::Win32WindowSystem ws;
+  const platform::ModuleScope module(ws, res::Module());
+  ModalScript::step = 0;
+  ModalScript::output[0] = '\0';
+  SetTimer(nullptr, 0, 50, ModalScript::Tick);
+  EXPECT_EQ(RunApplication(), 0);
+  EXPECT_STREQ(ModalScript::output, "255.");
+}
+
+}  // namespace
+}  // namespace radixel::testing
