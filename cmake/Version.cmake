@@ -2,8 +2,8 @@
 # of debian/changelog, which Debian's tools read anyway. Everything else
 # that carries them (the version record, the manifest, the software-centre
 # metadata, the installer, the manual pages) is generated from these:
-#   RADIXEL_VERSION        1.0.0.1
-#   RADIXEL_RELEASE_DATE   2026-12-07 (the entry's date)
+#   RADIXEL_VERSION        four numbers, e.g. 1.2.3.4
+#   RADIXEL_RELEASE_DATE   the entry's date, e.g. 2026-12-31
 get_filename_component(radixel_source_dir ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(radixel_changelog ${radixel_source_dir}/debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${radixel_changelog})
