@@ -34,7 +34,10 @@ constexpr ControlTemplate kConverterControls[] = {
     {IDC_INPUT, kEdit, "", 5, 25, 65, 14, kEditBox},
     {kStaticId, kStatic, "Output", 5, 50, 55, 8, kControl | kSsLeft | kGroup},
     {IDC_OUTPUT, kEdit, "", 5, 65, 65, 14, kEditBox},
-    {IDC_HEX_TO_DEC, kButton, "Hex to Dec", 85, 20, 55, 10, kControl | kBsAutoRadioButton | kGroup},
+    // The mode group takes one tab stop: the template gives it to the first
+    // button, and the checked button holds it from then on.
+    {IDC_HEX_TO_DEC, kButton, "Hex to Dec", 85, 20, 55, 10,
+     kControl | kBsAutoRadioButton | kGroup | kTabStop},
     {IDC_HEX_TO_BIN, kButton, "Hex to Bin", 85, 35, 55, 10, kControl | kBsAutoRadioButton},
     {IDC_DEC_TO_HEX, kButton, "Dec to Hex", 85, 50, 55, 10, kControl | kBsAutoRadioButton},
     {IDC_DEC_TO_BIN, kButton, "Dec to Bin", 85, 65, 60, 10, kControl | kBsAutoRadioButton},

@@ -496,6 +496,60 @@ void HeadlessWindowSystem::PressEnter() {
   SendCommand(w, id, kBnClicked);
 }
 
+// Whether Tab stops at the control. The template gives the tab stops; the
+// button control moves an automatic radio button group's to its checked
+// button, as the Windows one does when a button is checked.
+bool HeadlessWindowSystem::IsTabStop(const Window& w, std::size_t index) {
+  const Window::Control& c = w.controls[index];
+  const std::uint32_t style = c.tmpl->style;
+  if (!(style & style::kVisible) || (style & kWsDisabled)) return false;
+  if (c.radio) {
+    for (std::size_t i = c.groupFirst; i < c.groupEnd; ++i) {
+      if (w.controls[i].radio && w.controls[i].checked) return c.checked;
+    }
+  }
+  return (style & style::kTabStop) != 0;
+}
+
+void HeadlessWindowSystem::PressTab() {
+  Window& w = Active();
+  const std::size_t count = w.controls.size();
+  std::size_t at = count - 1;  // with no control focused, Tab starts at the first
+  for (std::size_t i = 0; i < count; ++i) {
+    if (w.controls[i].tmpl->id == w.focusId) at = i;
+  }
+  for (std::size_t step = 1; step <= count; ++step) {
+    const std::size_t next = (at + step) % count;
+    if (IsTabStop(w, next)) {
+      w.focusId = w.controls[next].tmpl->id;
+      return;
+    }
+  }
+}
+
+void HeadlessWindowSystem::PressArrow(bool forward) {
+  Window& w = Active();
+  const Window::Control* focused = w.Find(w.focusId);
+  if (focused == nullptr || !focused->radio) return;
+  const auto at = static_cast<std::size_t>(focused - w.controls.data());
+  const auto landsOn = [&](std::size_t i) {
+    const Window::Control& c = w.controls[i];
+    if (!c.radio || !(c.tmpl->style & style::kVisible)) return false;
+    w.focusId = c.tmpl->id;
+    Click(w.focusId);
+    return true;
+  };
+  if (forward) {
+    for (std::size_t i = at + 1; i < focused->groupEnd; ++i) {
+      if (landsOn(i)) return;
+    }
+  } else {
+    for (std::size_t i = at; i-- > focused->groupFirst;) {
+      if (landsOn(i)) return;
+    }
+  }
+}
+
 void HeadlessWindowSystem::PressEscape() {
   Window& w = Active();
   if (w.sink) SendCommand(w, kIdCancel, kBnClicked);

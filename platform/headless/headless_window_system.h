@@ -84,6 +84,12 @@ class HeadlessWindowSystem final : public WindowSystem {
   // Enter gives the default button's command; Esc the cancel command.
   void PressEnter();
   void PressEscape();
+  // Tab moves the focus to the next tab stop in template order, wrapping
+  // (an automatic radio button group's tab stop is its checked button);
+  // an arrow key on a radio button moves the focus to the group's next or
+  // previous radio button and clicks it.
+  void PressTab();
+  void PressArrow(bool forward);
   // Chooses an item of the menu bar or of the system menu; false when the
   // active window's menu has no such item.
   bool ChooseMenuItem(std::uint32_t command);
@@ -133,6 +139,7 @@ class HeadlessWindowSystem final : public WindowSystem {
 
   Window* Get(WindowHandle window) const;
   Window& Active() const;
+  static bool IsTabStop(const Window& w, std::size_t index);
   // Keeps active_ the last opened window, after a window opens or closes.
   void NoteActiveWindow();
   void SendCommand(Window& w, int id, std::uint32_t code);

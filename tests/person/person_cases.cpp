@@ -1,5 +1,7 @@
 #include "tests/person/person_cases.h"
 
+#include <cstdlib>
+
 #include "platform/win_types.h"
 #include "res/resource_ids.h"
 
@@ -75,6 +77,51 @@ TEST_P(PersonCases, OnlyAPersonsEditSendsTheChangeNotification) {
   EXPECT_EQ(person().ChangeNotifications(IDC_INPUT), typed);
   EXPECT_EQ(person().ChangeNotifications(IDC_OUTPUT), 0);
   EXPECT_EQ(person().ChangeNotifications(IDC_ERRORS), 0);
+}
+
+// Tab goes OK, Exit, Input, Output, the mode group (one stop, at its
+// checked button), Error Messages and round again.
+TEST_P(PersonCases, TabVisitsEachBoxButtonAndTheModeGroupOnce) {
+  constexpr int kOrder[] = {kIdCancel, IDC_INPUT, IDC_OUTPUT, IDC_HEX_TO_DEC, IDC_ERRORS, kIdOk};
+  for (const int id : kOrder) {
+    person().Press(PersonDriver::Key::kTab);
+    EXPECT_EQ(person().FocusId(), id);
+  }
+}
+
+// Every mode from the keyboard alone: Tab from the input box to the group,
+// the arrow keys to the mode (checking each button they land on), Enter.
+TEST_P(PersonCases, KeyboardAloneReachesEveryModeAndConverts) {
+  struct KeyRow {
+    const char* name;
+    int from;   // the checked button, where Tab enters the group
+    int moves;  // arrow presses: down when positive, up when negative
+    int radio;
+    const char* input;
+    const char* output;
+  };
+  constexpr KeyRow kKeyRows[] = {
+      {"HexToDec", IDC_HEX_TO_DEC, 0, IDC_HEX_TO_DEC, "ff", "255."},
+      {"DecToHex", IDC_HEX_TO_DEC, 2, IDC_DEC_TO_HEX, "255", "FF"},
+      {"DecToBin", IDC_DEC_TO_HEX, 1, IDC_DEC_TO_BIN, "5", "00000101"},
+      {"BinToDec", IDC_DEC_TO_BIN, 2, IDC_BIN_TO_DEC, "101", "5."},
+      {"BinToHex", IDC_BIN_TO_DEC, -1, IDC_BIN_TO_HEX, "110", "6"},
+      {"HexToBin", IDC_BIN_TO_HEX, -3, IDC_HEX_TO_BIN, "ff", "11111111"},
+  };
+  using Key = PersonDriver::Key;
+  for (const KeyRow& row : kKeyRows) {
+    SCOPED_TRACE(row.name);
+    person().Type(IDC_INPUT, row.input);
+    person().Press(Key::kTab);
+    person().Press(Key::kTab);
+    EXPECT_EQ(person().FocusId(), row.from);
+    for (int i = 0; i < std::abs(row.moves); ++i) person().Press(row.moves > 0 ? Key::kDown : Key::kUp);
+    EXPECT_EQ(person().FocusId(), row.radio);
+    EXPECT_TRUE(person().IsChecked(row.radio));
+    person().Press(Key::kEnter);
+    EXPECT_EQ(person().Text(IDC_OUTPUT), row.output);
+    EXPECT_FALSE(person().HasEnded(nullptr));
+  }
 }
 
 TEST_P(PersonCases, CleanRunEmptiesTheErrorBoxAndIllegalInputKeepsTheOldOutput) {

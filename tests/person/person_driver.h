@@ -37,6 +37,9 @@ class PersonDriver {
   // Presses Enter or Esc in the window (the focus in the input box).
   virtual void PressEnter() = 0;
   virtual void PressEscape() = 0;
+  // Presses a key at the control that has the focus.
+  enum class Key { kTab, kUp, kDown, kEnter };
+  virtual void Press(Key key) = 0;
   // Chooses an item of the menu bar or the system menu; a box that opens is
   // read and closed with its OK button.
   virtual BoxSeen ChooseMenuItem(std::uint32_t command) = 0;

@@ -23,6 +23,15 @@ void HeadlessDriver::Click(int id) { ws_.Click(id); }
 void HeadlessDriver::PressEnter() { ws_.PressEnter(); }
 void HeadlessDriver::PressEscape() { ws_.PressEscape(); }
 
+void HeadlessDriver::Press(Key key) {
+  switch (key) {
+    case Key::kTab: ws_.PressTab(); break;
+    case Key::kUp: ws_.PressArrow(false); break;
+    case Key::kDown: ws_.PressArrow(true); break;
+    case Key::kEnter: ws_.PressEnter(); break;
+  }
+}
+
 BoxSeen HeadlessDriver::SeeBox(const std::function<void()>& open) {
   BoxSeen seen;
   ws_.Queue([this, &seen] {

@@ -23,6 +23,7 @@ class HeadlessDriver : public PersonDriver {
   void Click(int id) override;
   void PressEnter() override;
   void PressEscape() override;
+  void Press(Key key) override;
   BoxSeen ChooseMenuItem(std::uint32_t command) override;
   BoxSeen ChooseSystemMenuItem(std::uint32_t command) override;
   std::string Text(int id) override;

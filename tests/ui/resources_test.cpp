@@ -68,11 +68,13 @@ TEST(ResourcesTest, MainDialogControlsStandInTemplateOrder) {
     EXPECT_STREQ(c.text, r.text);
     EXPECT_EQ((std::array{c.x, c.y, c.cx, c.cy}), (std::array{r.x, r.y, r.cx, r.cy}));
   }
-  // Only OK is a default button; the radio buttons carry no tab stop.
+  // Only OK is a default button; of the radio buttons only the first, which
+  // starts the group, carries the group's one tab stop.
   for (const ControlTemplate& c : d->controls) {
     EXPECT_EQ(c.IsDefaultButton(), c.id == 1) << c.text;
     if (c.IsRadioButton()) {
-      EXPECT_FALSE(c.style & style::kTabStop) << c.text;
+      EXPECT_EQ((c.style & style::kTabStop) != 0, c.id == IDC_HEX_TO_DEC) << c.text;
+      EXPECT_EQ((c.style & style::kGroup) != 0, c.id == IDC_HEX_TO_DEC) << c.text;
     }
   }
 }

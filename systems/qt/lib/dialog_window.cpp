@@ -464,6 +464,15 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void DialogWindow::changeEvent(QEvent* event) {
+  // The window has a fixed size, so it is never maximized: a request from
+  // the window manager is turned straight back.
+  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+  }
+  QDialog::changeEvent(event);
+}
+
 void DialogWindow::closeEvent(QCloseEvent* event) {
   // The window's close button (or the window manager's Close) is the
   // system menu's Close: the program decides whether the window goes.

@@ -106,6 +106,7 @@ class DialogWindow final : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 

@@ -99,6 +99,12 @@ void QtDriver::PressEscape() {
   QTest::keyClick(input, Qt::Key_Escape);
 }
 
+void QtDriver::Press(Key key) {
+  static constexpr Qt::Key kKeys[] = {Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return};
+  QWidget* focus = window().focusWidget();
+  QTest::keyClick(focus ? focus : &window(), kKeys[static_cast<int>(key)]);
+}
+
 BoxSeen QtDriver::SeeBox(const std::function<void()>& open,
                          const std::function<void(DialogWindow&)>& whileOpen) {
   BoxSeen seen;

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QTest>
 #include <QTimer>
@@ -48,15 +49,6 @@ class WindowTest : public ::testing::Test {
 
   QtDriver person_;
 };
-
-TEST_F(WindowTest, TabFollowsTheTemplateOrderAndSkipsTheRadioButtons) {
-  const int order[] = {IDCANCEL, IDC_INPUT, IDC_OUTPUT, IDC_ERRORS, IDOK};
-  EXPECT_EQ(person_.FocusId(), IDOK);
-  for (const int next : order) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(person_.FocusId(), next);
-  }
-}
 
 TEST_F(WindowTest, EnterOnTheFocusedExitButtonPressesExit) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -189,6 +181,31 @@ TEST_F(WindowTest, ABoxDisablesItsOwnerUntilItCloses) {
   EXPECT_TRUE(window().isEnabled());
   EXPECT_FALSE(person_.HasEnded(nullptr));
   app.m_pMainWnd = nullptr;
+}
+
+// A maximize request (a window manager's button or shortcut) leaves the
+// fixed-size main window and each box as they are, and the program running.
+TEST_F(WindowTest, AMaximizeRequestLeavesEveryWindowAsItIs) {
+  const auto maximize = [](DialogWindow& w) {
+    const QSize before = w.size();
+    w.windowHandle()->showMaximized();
+    QTest::qWait(300);
+    EXPECT_EQ(w.size(), before) << w.windowTitle().toStdString();
+    EXPECT_FALSE(w.isMaximized()) << w.windowTitle().toStdString();
+  };
+  maximize(window());
+  QMenuBar* bar = window().MenuBar();
+  ASSERT_NE(bar, nullptr);
+  for (QAction* action : bar->actions()) {
+    const QPoint at = bar->actionGeometry(action).center();
+    const BoxSeen box = person_.SeeBox([&] { QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at); },
+                                       [&](DialogWindow& shown) {
+                                         maximize(shown);
+                                         QTest::keyClick(&shown, Qt::Key_Escape);
+                                       });
+    EXPECT_NE(box.templateId, 0);
+  }
+  EXPECT_FALSE(person_.HasEnded(nullptr));
 }
 
 TEST_F(WindowTest, TheWindowShowsTheProgramsIconLargeAndSmall) {

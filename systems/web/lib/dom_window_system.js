@@ -130,7 +130,34 @@ mergeInto(LibraryManager.library, {
       } else if (plain && event.key === 'F10' && w.menuItems.length) {
         event.preventDefault();
         w.menuItems[0].focus();
+      } else if (event.key === 'Tab' && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        // Tab goes round the dialog's own tab stops, as in a dialog box on
+        // the desktop, rather than on to the rest of the page.
+        var stops = RadixelDom.tabStops(w);
+        if (!stops.length) return;
+        var wrapTo = event.shiftKey ? stops[stops.length - 1] : stops[0];
+        var edge = event.shiftKey ? stops[0] : stops[stops.length - 1];
+        if (event.target === edge || stops.indexOf(event.target) < 0) {
+          event.preventDefault();
+          wrapTo.focus();
+        }
       }
+    },
+    // The controls Tab stops at, in order: a radio group stops once, at its
+    // checked button (at its first while none is checked).
+    tabStops: function(w) {
+      var stops = [];
+      w.controls.forEach(function(c) {
+        var e = c.input;
+        if (!e || e.tabIndex < 0 || e.disabled || c.el.hidden) return;
+        if (e.type === 'radio') {
+          var group = w.controls.filter(function(o) { return o.input && o.input.name === e.name; });
+          var checked = group.filter(function(o) { return o.input.checked; })[0];
+          if ((checked || group[0]) !== c) return;
+        }
+        stops.push(e);
+      });
+      return stops;
     },
 
     // --- Layout in dialog units ----------------------------------------------
@@ -294,6 +321,7 @@ mergeInto(LibraryManager.library, {
       el.addEventListener('cancel', function(event) { event.preventDefault(); });
     }
     w.radioGroup = 0;
+    w.groupTabStop = false;
   },
 
   radixel_dom_add_menu_item__deps: ['$RadixelDom'],
@@ -328,7 +356,12 @@ mergeInto(LibraryManager.library, {
     var c = {id: id, cls: cls, style: style, x: x, y: y, cx: cx, cy: cy, text: UTF8ToString(text)};
     var domId = 'rx' + key + '-' + w.controls.length;
     var kind = style & 0xF;
-    if (style & D.WS_GROUP) ++w.radioGroup;
+    if (style & D.WS_GROUP) {
+      ++w.radioGroup;
+      // A group's tab stop is on its first control; for radio buttons the
+      // browser keeps it on the checked one and moves it with the arrows.
+      w.groupTabStop = !!(style & D.WS_TABSTOP);
+    }
     if (cls === D.BUTTON && kind === D.BS_GROUPBOX) {
       c.el = D.element('fieldset', 'rx-control rx-group', w.client);
       if (c.text) {
@@ -388,7 +421,8 @@ mergeInto(LibraryManager.library, {
       c.measured = c.el;
     }
     (c.input || c.el).dataset.id = id;
-    if (c.input && !(style & D.WS_TABSTOP)) c.input.tabIndex = -1;
+    var radio = c.input && c.input.type === 'radio';
+    if (c.input && !(radio ? w.groupTabStop : (style & D.WS_TABSTOP))) c.input.tabIndex = -1;
     if (c.input && (style & D.WS_DISABLED)) c.input.disabled = true;
     if (!(style & D.WS_VISIBLE)) c.el.hidden = true;
     w.controls.push(c);

@@ -160,6 +160,9 @@ class Page:
         keys = {
             "Enter": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
             "Escape": {"key": "Escape", "code": "Escape", "windowsVirtualKeyCode": 27},
+            "Tab": {"key": "Tab", "code": "Tab", "windowsVirtualKeyCode": 9},
+            "ArrowUp": {"key": "ArrowUp", "code": "ArrowUp", "windowsVirtualKeyCode": 38},
+            "ArrowDown": {"key": "ArrowDown", "code": "ArrowDown", "windowsVirtualKeyCode": 40},
             "AltSpace": {"key": " ", "code": "Space", "windowsVirtualKeyCode": 32, "modifiers": 1},
         }[name]
         down = dict(keys, type="keyDown" if "text" in keys else "rawKeyDown")

@@ -185,6 +185,11 @@ void WebDriver::PressEnter() {
   PageSession::Call({"key", "Enter"});
 }
 
+void WebDriver::Press(Key key) {
+  static constexpr const char* kKeys[] = {"Tab", "ArrowUp", "ArrowDown", "Enter"};
+  PageSession::Call({"key", kKeys[static_cast<int>(key)]});
+}
+
 void WebDriver::PressEscape() {
   PageSession::Call({"focus", Target(IDC_INPUT)});
   PageSession::Call({"key", "Escape"});

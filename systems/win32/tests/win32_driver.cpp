@@ -122,6 +122,13 @@ void Win32Driver::PressKey(int id, unsigned virtualKey) {
 }
 
 void Win32Driver::PressEnter() { PressKey(IDC_INPUT, VK_RETURN); }
+
+void Win32Driver::Press(Key key) {
+  static constexpr unsigned kKeys[] = {VK_TAB, VK_UP, VK_DOWN, VK_RETURN};
+  const HWND focus = GetFocus();
+  PressKey(focus && IsChild(ToHwnd(Window()), focus) ? GetDlgCtrlID(focus) : IDC_INPUT,
+           kKeys[static_cast<int>(key)]);
+}
 void Win32Driver::PressEscape() { PressKey(IDC_INPUT, VK_ESCAPE); }
 
 BoxSeen Win32Driver::SeeBox(std::uint32_t message, std::uintptr_t wParam) {

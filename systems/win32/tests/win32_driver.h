@@ -24,6 +24,7 @@ class Win32Driver : public PersonDriver {
   void Click(int id) override;
   void PressEnter() override;
   void PressEscape() override;
+  void Press(Key key) override;
   BoxSeen ChooseMenuItem(std::uint32_t command) override;
   BoxSeen ChooseSystemMenuItem(std::uint32_t command) override;
   std::string Text(int id) override;
