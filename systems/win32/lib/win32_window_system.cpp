@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/resources.h"
+#include "systems/win32/lib/label_fit.h"
 
 namespace radixel::platform {
 
@@ -76,6 +77,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     record = reinterpret_cast<Record*>(lParam);
     SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
     record->hwnd = hwnd;
+    FitLabelsToTheirText(hwnd);
     record->sink->OnAttach(ToHandle(hwnd));
   }
   if (record == nullptr || record->sink == nullptr) return FALSE;

@@ -10,6 +10,8 @@
 // window-system class declares.
 #include <windows.h>
 
+#include "systems/win32/lib/label_fit.h"
+
 namespace radixel::testing {
 namespace {
 
@@ -155,6 +157,34 @@ TEST(Win32ModalTest, ApplicationRunsTheMainDialogAndEnds) {
   SetTimer(nullptr, 0, 50, ModalScript::Tick);
   EXPECT_EQ(RunApplication(), 0);
   EXPECT_STREQ(ModalScript::output, "255.");
+}
+
+// Every label of every dialog shows its whole text with the fonts this
+// machine has: none is shorter than its wrapped text.
+TEST(Win32LabelTest, EveryLabelShowsItsWholeText) {
+  struct QuietSink final : platform::MessageSink {
+    void OnAttach(platform::WindowHandle) override {}
+    std::intptr_t OnMessage(std::uint32_t message, std::uintptr_t, std::intptr_t) override {
+      return message == WM_INITDIALOG ? 1 : 0;
+    }
+  } sink;
+  platform::Win32WindowSystem ws;
+  const platform::ModuleScope module(ws, res::Module());
+  for (const platform::DialogTemplate& d : res::Module().dialogs) {
+    const platform::WindowHandle window = ws.CreateDialogWindow(d, nullptr, sink);
+    ASSERT_NE(window, nullptr) << d.id;
+    for (HWND c = GetWindow(ToHwnd(window), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+      char cls[16] = {};
+      GetClassNameA(c, cls, sizeof cls);
+      if (lstrcmpiA(cls, "Static") != 0 || (GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) continue;
+      RECT client;
+      GetClientRect(c, &client);
+      char text[64] = {};
+      GetWindowTextA(c, text, sizeof text);
+      EXPECT_LE(platform::LabelTextHeight(c), client.bottom) << "dialog " << d.id << ": " << text;
+    }
+    ws.DestroyWindow(window);
+  }
 }
 
 }  // namespace
