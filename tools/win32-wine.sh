@@ -15,7 +15,8 @@
 # hiding a window is immediate, where an X window of its own makes Wine
 # wait up to two seconds for a window manager that a bare Xvfb lacks.
 # --own-windows makes a prefix whose windows are X windows of their own
-# (for timing the program's start as the X server sees it).
+# (for timing the program's start as the X server sees it). With
+# RADIXEL_WINE_DPI set (192, say), a new prefix gets that screen DPI.
 set -euo pipefail
 
 prefix="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/radixel/wine-prefix}"
@@ -99,6 +100,10 @@ if [[ ! -f $prefix/system.reg ]]; then
   for font in /usr/share/wine/fonts/*.ttf; do
     [[ -e $font ]] && ln -sf "$font" "$prefix/drive_c/windows/Fonts/"
   done
+  if [[ -n ${RADIXEL_WINE_DPI:-} ]]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$RADIXEL_WINE_DPI" /f \
+      </dev/null >/dev/null 2>&1
+  fi
   # The prefix's first desktop was made without those settings: start afresh.
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
