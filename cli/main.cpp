@@ -1,8 +1,11 @@
 // radixel-cli: the Radixel window's conversions from a terminal and from
 // scripts, on the headless window system.
-//   radixel-cli MODE INPUT   one OK press on a fresh window
-//   radixel-cli --batch      one OK press per MODE<TAB>INPUT line, one window
-//   radixel-cli --help | --version
+//   radixel-cli [--] MODE INPUT   one OK press on a fresh window
+//   radixel-cli --batch           one OK press per MODE<TAB>INPUT line, one window
+//   radixel-cli -h | --help, -V | --version (and /? on Windows)
+// Options are read with getopt_long, so long ones may be abbreviated.
+#include <getopt.h>
+
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -73,14 +76,6 @@ int ConvertOnce(int mode, std::string_view input) {
   return status;
 }
 
-int RunOption(std::string_view option) {
-  if (option == "--batch") return RunBatch(kStdinFd, kStdoutFd, kStderrFd);
-  if (option == "--help") return Print(UsageText(), "", 0);
-  if (option == "--version") return Print(VersionText(), "\n", 0);
-  if (option.starts_with("-")) return UsageError("unknown option ", option);
-  return UsageError("INPUT is missing after MODE ", option);
-}
-
 // A block of 1 MB or more gets pages of its own: freeing it gives the
 // memory back at once, and growing or shrinking it (the batch's read
 // buffer) remaps its pages instead of copying them. The C library would
@@ -92,8 +87,37 @@ void GiveLargeBlocksTheirOwnPages() {
 #endif
 }
 
-bool IsOption(std::string_view word) {
-  return word == "--batch" || word == "--help" || word == "--version";
+// --batch has no short form; its value lies outside the characters.
+constexpr int kBatch = 0x100;
+
+constexpr option kOptions[] = {
+    {"batch", no_argument, nullptr, kBatch},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// The usage error for an option getopt_long refused in `word`, the argument
+// it was reading (`shortOption` the letter, for a short one). getopt_long
+// prints nothing itself (opterr is 0), so that the message is one line
+// that quotes the argument escaped and cut, like every usage error here.
+int OptionError(std::string_view word, int shortOption) {
+  if (!word.starts_with("--")) {
+    return UsageError("unknown option ", std::string{'-', static_cast<char>(shortOption)});
+  }
+  std::string_view name = word.substr(2);
+  name = name.substr(0, name.find('='));
+  std::string meant;
+  int matches = 0;
+  for (const option& each : kOptions) {
+    if (each.name == nullptr || !std::string_view(each.name).starts_with(name)) continue;
+    meant.append(matches++ == 0 ? "--" : ", --").append(each.name);
+  }
+  if (matches == 0) return UsageError("unknown option ", word);
+  std::string what = matches > 1 ? "ambiguous option " : "option ";
+  AppendQuoted(what, word);
+  what += matches > 1 ? ": it may mean " + meant : ": " + meant + " takes no value";
+  return UsageError(what);
 }
 
 }  // namespace
@@ -101,12 +125,35 @@ bool IsOption(std::string_view word) {
 int main(int argc, char** argv) {
   UseBinaryStandardStreams();
   GiveLargeBlocksTheirOwnPages();
-  if (argc <= 1) return UsageError("MODE and INPUT are missing");
-  const std::string_view first = argv[1];
-  if (argc == 2) return RunOption(first);
-  if (IsOption(first)) return UsageError(std::string(first) + " takes no other arguments");
-  if (argc > 3) return UsageError("too many arguments; quote an INPUT that holds spaces");
-  const std::optional<int> mode = ParseMode(first);
-  if (!mode) return UsageError("unknown mode ", first);
-  return ConvertOnce(*mode, argv[2]);
+#ifdef _WIN32
+  // A Windows program answers /? with its help.
+  if (argc > 1 && std::string_view(argv[1]) == "/?") return Print(UsageText(), "", 0);
+#endif
+  // "+": the options end at the first operand, MODE, so that an INPUT such
+  // as "-1" is converted, never read as an option.
+  opterr = 0;
+  bool batch = false;
+  for (;;) {
+    const int at = optind;
+    const int found = getopt_long(argc, argv, "+hV", kOptions, nullptr);
+    if (found == -1) break;
+    switch (found) {
+      case 'h': return Print(UsageText(), "", 0);
+      case 'V': return Print(VersionText(), "\n", 0);
+      case kBatch: batch = true; break;
+      default: return OptionError(argv[at], optopt);
+    }
+  }
+  const int operands = argc - optind;
+  char** const operand = argv + optind;
+  if (batch) {
+    if (operands > 0) return UsageError("--batch takes no other arguments");
+    return RunBatch(kStdinFd, kStdoutFd, kStderrFd);
+  }
+  if (operands == 0) return UsageError("MODE and INPUT are missing");
+  if (operands == 1) return UsageError("INPUT is missing after MODE ", operand[0]);
+  if (operands > 2) return UsageError("too many arguments; quote an INPUT that holds spaces");
+  const std::optional<int> mode = ParseMode(operand[0]);
+  if (!mode) return UsageError("unknown mode ", operand[0]);
+  return ConvertOnce(*mode, operand[1]);
 }

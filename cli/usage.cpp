@@ -7,9 +7,14 @@ namespace radixel::cli {
 
 std::string UsageText() {
   std::string text =
-      "Usage: radixel-cli MODE INPUT\n"
+      "Usage: radixel-cli [--] MODE INPUT\n"
       "       radixel-cli --batch\n"
-      "       radixel-cli --help | --version\n"
+      "       radixel-cli -h | --help"
+#ifdef _WIN32
+      " | /?"
+#endif
+      "\n"
+      "       radixel-cli -V | --version\n"
       "\n"
       "Converts INPUT as the Radixel window does: INPUT in the input box, the\n"
       "radio button of MODE chosen, OK pressed. Prints the output box on\n"
@@ -33,6 +38,8 @@ std::string UsageText() {
       "For each line it prints INPUTBOX<TAB>OUTPUTBOX<TAB>ERRORBOX, with\n"
       "backslash, tab, newline and carriage return written \\\\ \\t \\n \\r and\n"
       "other control bytes written \\xHH.\n"
+      "\n"
+      "A long option may be shortened while it stays unambiguous (--vers).\n"
       "\n"
       "Exit status: 0 when the error box is empty, 1 when it shows a message,\n"
       "2 for a usage error, a malformed batch line or failed input or output.\n";

@@ -78,7 +78,7 @@ constexpr ControlTemplate kHelpControls[] = {
      "not input any numbers larger than 8 digits. If you input an illegal character, the error "
      "checking should catch it. If you have any comments or questions, please email",
      5, 50, 205, 40, kFramedLabel},
-    {kStaticId, kStatic, "radixel@example.org with them. Thank you for using Radixel.", 5, 95,
+    {kStaticId, kStatic, RADIXEL_MAIL " with them. Thank you for using Radixel.", 5, 95,
      205, 40, kFramedLabel},
 };
 

@@ -23,7 +23,8 @@ else
   # A tree without git (an unpacked archive): all but the build trees.
   tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$source_dir" -xf -
 fi
-rm -f "$out"/radixel_"$version"_*.deb
+# Only this build's package stays, so that radixel_*.deb names one file.
+rm -f "$out"/radixel_*.deb
 (cd "$source_dir" && dpkg-buildpackage -us -uc -b -jauto)
 deb=$(ls "$out"/radixel_"$version"_*.deb)
 echo "build-deb: wrote $deb ($(stat -c %s "$deb") bytes)"

@@ -3,9 +3,14 @@
 #   tools/check-deb.sh [PACKAGE.deb]     (default: the one in build/deb)
 # lintian with no errors and no warnings; desktop-file-validate on the
 # desktop entry and appstreamcli validate --pedantic on the metainfo, both as
-# the package holds them; apt-get install of the package; the installed
-# radixel-cli converting ff and radixel finding all its libraries. Leaves
-# the package installed.
+# the package holds them; the user README and NEWS in the doc folder; both
+# manual pages free of warnings (man --warnings) with their MESSAGES,
+# LIMITS and EXAMPLES sections; apt-get install of the package; the
+# installed radixel-cli converting ff, radixel finding all its libraries,
+# and bash completing radixel-cli's modes and options.
+# Leaves the machine as it found it: removes the package and every package
+# its install brought in. Where radixel was installed before, it says so and
+# keeps this package installed in its place.
 # Runs as root (or through sudo). Needs: tools/install-deps.sh deb
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -25,7 +30,24 @@ lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privilege
 echo "lintian: no errors, no warnings"
 
 contents="$(mktemp -d)"
-trap 'rm -rf "$contents"' EXIT
+installed() { dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort; }
+before="$(mktemp)"
+installed >"$before"
+# Removes what the check installed, on every way out.
+restore() {
+  local added
+  mapfile -t added < <(installed | comm -13 "$before" -)
+  if [[ ${#added[@]} -gt 0 ]]; then
+    echo "== removing what the check installed: ${added[*]}"
+    run env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq "${added[@]}" >/dev/null
+  fi
+  if grep -qx radixel "$before"; then
+    echo "check-deb: radixel was installed before the check; this package stays installed in its place"
+  fi
+  rm -rf "$contents" "$before"
+}
+trap restore EXIT
+fail() { echo "check-deb: $*" >&2; exit 1; }
 dpkg-deb -x "$deb" "$contents"
 echo "== desktop-file-validate"
 desktop-file-validate "$contents"/usr/share/applications/*.desktop
@@ -33,12 +55,48 @@ echo "desktop entry valid"
 echo "== appstreamcli validate"
 appstreamcli validate --no-net --pedantic "$contents"/usr/share/metainfo/*.metainfo.xml
 
+echo "== documentation"
+doc="$contents/usr/share/doc/radixel"
+for f in README NEWS.gz copyright changelog.gz; do [[ -f $doc/$f ]] || fail "no $f in /usr/share/doc/radixel"; done
+grep -q '^Keys' "$doc/README" || fail "the README lacks its Keys"
+zgrep -q "Radixel $(dpkg-deb -f "$deb" Version)," "$doc/NEWS.gz" || fail "NEWS has no entry for this version"
+echo "README, NEWS, copyright, changelog present"
+for page in radixel radixel-cli; do
+  man_file="$contents/usr/share/man/man1/$page.1.gz"
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$man_file" 2>&1 >/dev/null)
+  [[ -z $warnings ]] || fail "man $page warns: $warnings"
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$man_file" 2>/dev/null)
+  sections=(MESSAGES LIMITS EXAMPLES)
+  [[ $page == radixel-cli ]] && sections+=("ERRORS IN SCRIPTS")
+  for section in "${sections[@]}"; do grep -qx "$section" <<<"$text" || fail "man $page has no $section section"; done
+  for message in "Your entered an illegal char." "Number entered larger than 8 digits." \
+                 "Enter number less than 255 Decimal."; do
+    grep -qF "$message" <<<"$text" || fail "man $page does not explain \"$message\""
+  done
+  echo "man $page: no warnings; ${sections[*]} and the three messages"
+done
+
 echo "== apt-get install"
 run env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$deb" >/dev/null
 result="$(radixel-cli hex2dec ff)"
 echo "radixel-cli hex2dec ff: $result"
-[[ $result == "255." ]] || { echo "check-deb: the installed radixel-cli printed '$result'" >&2; exit 1; }
-[[ $(command -v radixel) == /usr/bin/radixel ]] || { echo "check-deb: radixel not installed" >&2; exit 1; }
+[[ $result == "255." ]] || fail "the installed radixel-cli printed '$result'"
+[[ $(command -v radixel) == /usr/bin/radixel ]] || fail "radixel not installed"
 # The desktop program's libraries (Qt 6 and the rest) came with the package.
-if ldd /usr/bin/radixel | grep 'not found'; then echo "check-deb: radixel lacks libraries" >&2; exit 1; fi
+if ldd /usr/bin/radixel | grep 'not found'; then fail "radixel lacks libraries"; fi
+
+echo "== bash completion"
+# bash-completion loads a command's completion by its name on first use.
+complete_words() {
+  bash --norc -c 'source /usr/share/bash-completion/bash_completion
+    _completion_loader radixel-cli
+    read -r -a spec < <(complete -p radixel-cli) || exit
+    COMP_WORDS=(radixel-cli "$1") COMP_CWORD=1
+    "${spec[2]}" radixel-cli "$1" radixel-cli  # complete -F FUNCTION radixel-cli
+    printf "%s\n" "${COMPREPLY[@]}"' - "$1" | sort | tr '\n' ' '
+}
+modes=$(radixel-cli --help | awk '/^MODE/ { on = 1; next } on && NF == 0 { exit } on { print $1 }' | sort | tr '\n' ' ')
+[[ -n $modes && $(complete_words "") == "$modes" ]] || fail "completes '$(complete_words "")', not the modes '$modes'"
+[[ $(complete_words --v) == "--version " ]] || fail "completes --v to '$(complete_words --v)'"
+echo "radixel-cli completes its modes (${modes% }) and options"
 echo "check-deb: all checks passed"

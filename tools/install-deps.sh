@@ -24,7 +24,7 @@ declare -A groups=(
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
   [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils libxml2-utils librsvg2-bin imagemagick"
   [win32-emulation]="qemu-user-static"
-  [deb]="lintian desktop-file-utils appstream"
+  [deb]="lintian desktop-file-utils appstream man-db bash-completion"
   [win32-dist]="nsis zip unzip"
   # The page (Emscripten, with the acorn parser its optimiser needs) and its
   # tests in a headless Chromium driven through WebDriver.

@@ -80,6 +80,12 @@ const UsageRow kUsageRows[] = {
     {"CapitalisedMode", {"HEX2DEC", "1"}, "unknown mode \"HEX2DEC\""},
     {"TooManyArguments", {"hex2dec", "1", "2"}, "too many arguments"},
     {"UnknownOption", {"--bogus"}, "unknown option \"--bogus\""},
+    {"UnknownShortOption", {"-x", "1"}, "unknown option \"-x\""},
+    // No two options share a prefix, so only the empty name abbreviates
+    // more than one.
+    {"AmbiguousAbbreviation", {"--=1"},
+     "ambiguous option \"--=1\": it may mean --batch, --help, --version"},
+    {"OptionWithValue", {"--vers=1"}, "option \"--vers=1\": --version takes no value"},
     {"BatchWithArgument", {"--batch", "x"}, "--batch takes no other arguments"},
     // Arguments are quoted escaped and cut, as batch messages quote them.
     {"ControlBytesEscaped", {"x\x1B]0;t\a\ny", "1"}, "unknown mode \"x\\x1B]0;t\\x07\\ny\""},
@@ -116,12 +122,37 @@ TEST(CliInfoTest, HelpNamesTheSixModesInRadioButtonOrder) {
   }
 }
 
-TEST(CliInfoTest, VersionIsTheVersionRecords) {
-  const CliRun run = RunCli({"--version"});
+// The options as in GNU tools: short forms, abbreviations, "--" before
+// the operands. (Options end at MODE: "dec2bin -1" above converts "-1".)
+struct OptionRow {
+  const char* name;
+  std::vector<std::string> args;
+  std::string firstLine;
+};
+
+const OptionRow kOptionRows[] = {
+    {"HelpShort", {"-h"}, "Usage: radixel-cli [--] MODE INPUT"},
+    {"HelpAbbreviated", {"--he"}, "Usage: radixel-cli [--] MODE INPUT"},
+    {"Version", {"--version"}, "radixel-cli (Radixel) " RADIXEL_VERSION},
+    {"VersionShort", {"-V"}, "radixel-cli (Radixel) " RADIXEL_VERSION},
+    {"VersionAbbreviated", {"--vers"}, "radixel-cli (Radixel) " RADIXEL_VERSION},
+    {"EndOfOptions", {"--", "dec2hex", "255"}, "FF"},
+};
+
+void PrintTo(const OptionRow& row, std::ostream* os) { *os << row.name; }
+
+class OptionTest : public ::testing::TestWithParam<OptionRow> {};
+
+TEST_P(OptionTest, PrintsItsFirstLine) {
+  const OptionRow& row = GetParam();
+  const CliRun run = RunCli(row.args);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), row.firstLine + "\n");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "radixel-cli (Radixel) " RADIXEL_VERSION "\n");
   EXPECT_EQ(run.err, "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, OptionTest, ::testing::ValuesIn(kOptionRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace radixel::testing
