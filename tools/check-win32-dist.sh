@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Checks the Windows download under Wine as a Windows user would use it:
 #   tools/check-win32-dist.sh [BUILD_DIR]      (default: build/win32, after make win32-dist)
-# Installer: setup.exe /S into a fresh Wine prefix; the files, the Start-menu
-# shortcut and the uninstall key with its values are there; the installed
-# radixel.exe starts and converts ff through its window (drive_program.exe,
-# built from systems/win32/tests); uninstall.exe /S leaves no file, shortcut or key.
+# Installer, each time into a fresh state of one Wine prefix, then removed
+# again with uninstall.exe /S, which must leave no file, shortcut or key:
+# - setup.exe /S (as an administrator: for everyone) into Program Files,
+#   with the Start-menu shortcut and the uninstall key under the machine;
+#   the installed radixel.exe starts and converts ff through its window
+#   (drive_program.exe, built from systems/win32/tests);
+# - setup.exe /S /CurrentUser, the install that needs no administrator
+#   rights: into the user's programs folder, with the shortcut and the
+#   uninstall key under the current user and nothing where only an
+#   administrator may write (Program Files, the machine's Start menu and
+#   registry); its radixel-cli.exe converts ff;
+# - setup.exe /S /D=FOLDER: into that folder.
+# The finish page's "Run Radixel" is not shown in silent mode.
 # Zip: the four files with CRLF texts; the unpacked radixel-cli.exe converts ff.
 # Exits 77 where this machine cannot run 32-bit Windows programs. Ends the
 # Wine processes and the X server it started.
@@ -26,40 +35,81 @@ wine_run() { "$root/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
 unpacked="$(mktemp -d)"
 trap 'wine_run --stop; rm -rf "$unpacked" "$prefix"' EXIT
 
-echo "== $(basename "$setup") /S ($(stat -c %s "$setup") bytes)"
-status=0
-wine_run "$setup" /S || status=$?
-[[ $status -eq 77 ]] && exit 77
-[[ $status -eq 0 ]] || fail "the installer exited with status $status"
+files=(radixel.exe radixel-cli.exe README.txt LICENSE.txt uninstall.exe)
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Radixel'
+user_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Radixel'
+has_key() { wine_run reg query "$1" /reg:32 >/dev/null 2>&1; }
+windows_path() { local path='C:\'"${1#"$prefix/drive_c/"}"; echo "${path//\//\\}"; }
 
-# A 32-bit program goes to the 32-bit Program Files on 64-bit Windows.
-instdir=$(find "$prefix/drive_c" -maxdepth 3 -type d -path '*/Program Files*/Radixel' | head -n1)
-[[ -n $instdir ]] || fail "no Radixel folder under Program Files"
-for f in radixel.exe radixel-cli.exe README.txt LICENSE.txt uninstall.exe; do
-  [[ -f $instdir/$f ]] || fail "$f was not installed"
-done
-shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Radixel.lnk"
-[[ -f $shortcut ]] || fail "no Start-menu shortcut"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Radixel'
-values=$(wine_run reg query "$key" /reg:32 | tr -d '\r') || fail "no uninstall key"
-for name in DisplayName DisplayVersion Publisher DisplayIcon UninstallString; do
-  grep -q "^ *$name " <<<"$values" || fail "the uninstall key has no $name"
-done
-echo "installed into ${instdir#"$prefix/"}, shortcut and uninstall key present"
+# install WHAT FOLDER_PATTERN SETUP_ARGS...: runs the installer and checks
+# the files in the one folder matching FOLDER_PATTERN (a find -path under
+# drive_c); sets instdir to it.
+install() {
+  local what=$1 pattern=$2 status=0
+  shift 2
+  echo "== $(basename "$setup") $* ($what; $(stat -c %s "$setup") bytes)"
+  wine_run "$setup" "$@" || status=$?
+  [[ $status -eq 77 ]] && exit 77
+  [[ $status -eq 0 ]] || fail "$what: the installer exited with status $status"
+  instdir=$(find "$prefix/drive_c" -maxdepth 7 -type d -path "$prefix/drive_c/$pattern" | head -n1)
+  [[ -n $instdir ]] || fail "$what: no folder $pattern"
+  for f in "${files[@]}"; do [[ -f $instdir/$f ]] || fail "$what: $f was not installed"; done
+}
 
-windir='C:\'"${instdir#"$prefix/drive_c/"}"
-windir=${windir//\//\\}
-wine_run "$build/bin/drive_program.exe" "$windir\\radixel.exe" | tr -d '\r' ||
+# check_entry WHAT KEY SHORTCUT: the uninstall key with its values, naming
+# the install's folder, and the Start-menu shortcut.
+check_entry() {
+  local what=$1 key=$2 shortcut=$3 values location
+  values=$(wine_run reg query "$key" /reg:32 | tr -d '\r') || fail "$what: no uninstall key $key"
+  for name in DisplayName DisplayVersion Publisher DisplayIcon UninstallString URLInfoAbout; do
+    grep -q "^ *$name " <<<"$values" || fail "$what: the uninstall key has no $name"
+  done
+  location=$(awk '$1 == "InstallLocation" { sub(/^ *InstallLocation +REG_SZ +/, ""); print }' <<<"$values")
+  [[ ${location,,} == "$(windows_path "$instdir" | tr '[:upper:]' '[:lower:]')" ]] ||
+    fail "$what: the uninstall key names '$location', not $(windows_path "$instdir")"
+  [[ -f $shortcut ]] || fail "$what: no Start-menu shortcut ${shortcut#"$prefix/"}"
+  echo "$what: installed into ${instdir#"$prefix/"}, shortcut and uninstall key $key present"
+}
+
+# uninstall WHAT KEY SHORTCUT: uninstall.exe /S leaves none of them.
+uninstall() {
+  local what=$1 key=$2 shortcut=$3
+  wine_run "$instdir/uninstall.exe" /S
+  # The uninstaller runs on from a copy of itself so that it can delete itself.
+  for _ in $(seq 120); do [[ -e $instdir ]] || break; sleep 0.5; done
+  [[ ! -e $instdir ]] || fail "$what: the uninstaller left $(ls "$instdir" | tr '\n' ' ')"
+  [[ ! -e $shortcut ]] || fail "$what: the uninstaller left the shortcut"
+  if has_key "$key"; then fail "$what: the uninstaller left the uninstall key"; fi
+  echo "$what: uninstalled, no files, shortcut or key left"
+}
+
+# For everyone. (A 32-bit program goes to the 32-bit Program Files on 64-bit Windows.)
+machine_menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Radixel.lnk"
+install "for everyone" 'Program Files*/Radixel' /S
+check_entry "for everyone" "$machine_key" "$machine_menu"
+wine_run "$build/bin/drive_program.exe" "$(windows_path "$instdir")\\radixel.exe" | tr -d '\r' ||
   fail "the installed radixel.exe did not convert ff"
+uninstall "for everyone" "$machine_key" "$machine_menu"
 
-echo "== uninstall.exe /S"
-wine_run "$instdir/uninstall.exe" /S
-# The uninstaller runs on from a copy of itself so that it can delete itself.
-for _ in $(seq 120); do [[ -e $instdir ]] || break; sleep 0.5; done
-[[ ! -e $instdir ]] || fail "the uninstaller left $(ls "$instdir" | tr '\n' ' ')"
-[[ ! -e $shortcut ]] || fail "the uninstaller left the shortcut"
-if wine_run reg query "$key" /reg:32 >/dev/null 2>&1; then fail "the uninstaller left the uninstall key"; fi
-echo "uninstalled: no files, shortcut or key left"
+# For the current user, without administrator rights.
+install "for the current user" 'users/*/AppData/Local/Programs/Radixel' /S /CurrentUser
+user_menu="${instdir%/Local/Programs/Radixel}/Roaming/Microsoft/Windows/Start Menu/Programs/Radixel.lnk"
+check_entry "for the current user" "$user_key" "$user_menu"
+if has_key "$machine_key"; then fail "for the current user: an uninstall key under the machine"; fi
+[[ -z $(find "$prefix/drive_c" -maxdepth 2 -path '*/Program Files*/Radixel') ]] ||
+  fail "for the current user: a Radixel folder in Program Files"
+[[ ! -e $machine_menu ]] || fail "for the current user: a shortcut in the machine's Start menu"
+result=$(wine_run "$instdir/radixel-cli.exe" hex2dec ff | tr -d '\r')
+[[ $result == "255." ]] || fail "for the current user: radixel-cli.exe printed '$result'"
+echo "for the current user: nothing where only an administrator may write; radixel-cli.exe hex2dec ff: $result"
+uninstall "for the current user" "$user_key" "$user_menu"
+
+# Into a folder of one's choice. (/D= is never quoted, so that Windows takes
+# a folder with spaces as typed; from here an argument with spaces would come
+# quoted.)
+install "with /D=" 'Tools/Radixel' /S '/D=C:\Tools\Radixel'
+check_entry "with /D=" "$machine_key" "$machine_menu"
+uninstall "with /D=" "$machine_key" "$machine_menu"
 
 echo "== $(basename "$zip") ($(stat -c %s "$zip") bytes)"
 (cd "$unpacked" && cmake -E tar xf "$zip")

@@ -22,10 +22,10 @@ declare -A groups=(
   [bench]="python3 time"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
-  [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool icoutils libxml2-utils librsvg2-bin imagemagick"
+  [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils icoutils libxml2-utils librsvg2-bin imagemagick"
   [win32-emulation]="qemu-user-static"
   [deb]="lintian desktop-file-utils appstream man-db bash-completion"
-  [win32-dist]="nsis zip unzip"
+  [win32-dist]="nsis zip unzip librsvg2-bin imagemagick"
   # The page (Emscripten, with the acorn parser its optimiser needs) and its
   # tests in a headless Chromium driven through WebDriver.
   [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium"

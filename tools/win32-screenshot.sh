@@ -4,12 +4,18 @@
 # menus itself, as Windows does):
 #   tools/win32-screenshot.sh [BUILD_DIR] [OUT_DIR]
 #   tools/win32-screenshot.sh --installed [BUILD_DIR] [OUT_DIR]
+#   tools/win32-screenshot.sh --installer [BUILD_DIR] [OUT_DIR]
 # BUILD_DIR defaults to build/win32, OUT_DIR to docs/screenshots. The first
 # form shows the build's radixel.exe and writes win32-main.png (after
 # converting "ff" with Hex to Dec) and win32-help.png (the Help box). With
 # --installed it installs the download (make win32-dist) with setup.exe /S,
 # starts the program the installer put in Program Files, converts "ff" and
-# writes win32-installed.png.
+# writes win32-installed.png. With --installer it goes through the
+# installer's pages with Enter, as a person accepting each page would, and
+# writes win32-setup-1-welcome.png to win32-setup-6-finish.png, then
+# win32-setup-run.png (the program the finish page started), then the
+# uninstaller's pages, win32-uninstall-1-welcome.png to
+# win32-uninstall-4-finish.png; each page must differ from the one before.
 #
 # Each step waits for its window by title; the script fails when a window
 # does not appear or a picture does not show it (the window's part of the
@@ -17,12 +23,13 @@
 # afresh, and ends the Wine processes and the X server it started.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-installed=0
+installed=0 installer=0
 if [[ ${1:-} == --installed ]]; then installed=1; shift; fi
+if [[ ${1:-} == --installer ]]; then installer=1; shift; fi
 build="$(realpath "${1:-$root/build/win32}")"
 out="$(realpath -m "${2:-$root/docs/screenshots}")"
 fail() { echo "win32-screenshot: $*" >&2; exit 1; }
-for tool in Xvfb xdotool import convert; do
+for tool in Xvfb xdotool xwininfo import convert; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/install-deps.sh win32)"
 done
 mkdir -p "$out"
@@ -32,13 +39,14 @@ rm -rf "$prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 wine_run() { "$root/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
 source "$root/tools/private-xvfb.sh"
-start_private_xvfb 800x600x24
+# The installer's pages show in the Wine prefix's own desktop, of 1024 x 768.
+if [[ $installer == 1 ]]; then start_private_xvfb 1024x768x24; else start_private_xvfb 800x600x24; fi
 trap 'wine_run --stop; kill "$XVFB_PID" 2>/dev/null || true; rm -rf "$prefix"' EXIT
 
 # The id of the visible window titled exactly TITLE, once it is there.
 wait_window() {
   local id
-  for _ in $(seq 120); do
+  for _ in $(seq 240); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
     [[ -n $id ]] && { echo "$id"; return 0; }
     sleep 0.5
@@ -46,16 +54,73 @@ wait_window() {
   fail "no window titled '$1' appeared"
 }
 
-# shoot WINDOW FILE: the whole virtual desktop, after checking that the
-# window's part of it is a drawn window and not one flat colour.
+# Sets X, Y, WIDTH and HEIGHT to WINDOW's place on the screen. (xdotool
+# counts the desktop's offset twice for the windows inside Wine's desktop.)
+geometry() {
+  read -r X Y WIDTH HEIGHT < <(xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF }
+    /Absolute upper-left Y/ { y = $NF } /Width:/ { w = $NF } /Height:/ { h = $NF }
+    END { print x, y, w, h }')
+}
+
+# shoot WINDOW FILE [window]: the whole virtual desktop (or with "window"
+# the window alone), after checking that the window's part of it is a drawn
+# window and not one flat colour.
 shoot() {
   local X Y WIDTH HEIGHT colours
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+  geometry "$1"
   import -window "$desktop" "$out/$2"
   colours=$(convert "$out/$2" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format '%k' info:)
   ((colours >= 16)) || fail "$2 does not show the window (${colours} colours where it should be)"
+  if [[ ${3:-} == window ]]; then convert "$out/$2" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2"; fi
   echo "win32-screenshot: wrote $out/$2 (the window at ${X},${Y}, ${WIDTH}x${HEIGHT}: $colours colours)"
 }
+
+# pages WINDOW_TITLE NAME...: shoots the window's pages one after another,
+# pressing Enter (the page's default button) after each. A click on the
+# caption first makes the window the active one.
+pages() {
+  local title=$1 window previous="" name now X Y WIDTH HEIGHT
+  shift
+  window=$(wait_window "$title")
+  geometry "$window"
+  xdotool mousemove $((X + 150)) $((Y + 10)) click 1
+  for name in "$@"; do
+    sleep 2  # the page's first paint
+    [[ $name == *progress ]] && sleep 8  # the progress page: its end
+    shoot "$window" "$name.png" window
+    now=$(convert "$out/$name.png" -format '%#' info:)
+    [[ $now != "$previous" ]] || fail "$name.png shows the same page as the one before"
+    previous=$now
+    xdotool key Return
+  done
+}
+
+if [[ $installer == 1 ]]; then
+  setups=("$build"/dist/radixel-*-setup.exe)
+  [[ -f ${setups[0]} ]] || fail "no installer in $build/dist (make win32-dist)"
+  version=$(basename "${setups[0]}" -setup.exe)
+  version=${version#radixel-}
+  wine_run cmd /c ver >/dev/null  # the prefix is made first, outside the windows' deadlines
+  # Started as a person starts it, not through "explorer /desktop", which
+  # cannot start a program that asks for elevation.
+  wine_run "${setups[0]}" </dev/null >/dev/null 2>&1 &
+  desktop=$(wait_window 'Default - Wine desktop')
+  pages "Radixel $version Setup" win32-setup-1-welcome win32-setup-2-licence win32-setup-3-users \
+    win32-setup-4-folder win32-setup-5-progress win32-setup-6-finish
+  # The finish page's "Run Radixel" was checked: Enter started the program.
+  main=$(wait_window 'Radixel')
+  sleep 1
+  shoot "$main" win32-setup-run.png window
+  xdotool key Escape
+  instdir=$(find "$prefix/drive_c" -maxdepth 3 -type d -path '*/Program Files*/Radixel' | head -n1)
+  [[ -n $instdir ]] || fail "the installer made no Radixel folder under Program Files"
+  wine_run "$instdir/uninstall.exe" </dev/null >/dev/null 2>&1 &
+  pages "Radixel $version Uninstall" win32-uninstall-1-welcome win32-uninstall-2-confirm \
+    win32-uninstall-3-progress win32-uninstall-4-finish
+  for _ in $(seq 40); do [[ -e $instdir ]] || break; sleep 0.5; done
+  [[ ! -e $instdir ]] || fail "the uninstaller left $instdir"
+  exit 0
+fi
 
 program=radixel.exe
 cd "$build/bin"

@@ -1,21 +1,39 @@
 ; The Radixel installer, made by the build's dist target:
-;   makensis -DVERSION=1.2.3.4 -DSTAGE=DIR -DICON=radixel.ico -DOUTFILE=setup.exe radixel.nsi
+;   makensis -DVERSION=1.2.3.4 -DSTAGE=DIR -DICON=radixel.ico -DHOMEPAGE=URL
+;            -DWIZARD=wizard.bmp -DOUTFILE=setup.exe radixel.nsi
 ; STAGE holds radixel.exe, radixel-cli.exe, README.txt and LICENSE.txt.
-; Installs into Program Files for every user, adds a Start-menu shortcut and
-; registers the uninstaller in Add/Remove Programs; /S installs and
-; uninstalls without a window.
+;
+; Modern UI pages: welcome, licence, for whom, folder, progress, and a
+; finish page that offers to run Radixel; the uninstaller looks the same.
+; It installs either for the current user alone, with no administrator
+; rights, into the user's programs folder (%LOCALAPPDATA%\Programs) with the
+; Start-menu shortcut and the uninstall entry under the current user, or for
+; everyone, into Program Files with both under the machine. An
+; administrator chooses on the "Choose Users" page (everyone by default); a
+; standard user gets the per-user install without a question.
+;
+; Silent: /S installs (everyone when run as an administrator), /CurrentUser
+; or /AllUsers picks the mode, /D=FOLDER (last) the folder; uninstall.exe /S
+; removes the install it belongs to.
 Unicode true
 SetCompressor /SOLID lzma
-RequestExecutionLevel admin
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Radixel"
 
+; MultiUser.nsh: an administrator is asked for the mode; a standard user
+; runs without elevation and installs for themselves.
+!define MULTIUSER_EXECUTIONLEVEL Highest
+!define MULTIUSER_MUI
+!define MULTIUSER_INSTALLMODE_COMMANDLINE
+!define MULTIUSER_INSTALLMODE_INSTDIR "Radixel"
+!define MULTIUSER_INSTALLMODE_FUNCTION KeepCommandLineFolder
+!include MultiUser.nsh
+!include MUI2.nsh
+!include LogicLib.nsh
+
 Name "Radixel ${VERSION}"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
-InstallDir "$PROGRAMFILES\Radixel"
-LicenseData "${STAGE}/LICENSE.txt"
+BrandingText "Radixel ${VERSION}"
 ShowInstDetails nevershow
 ShowUninstDetails nevershow
 
@@ -26,20 +44,64 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "(C) 2026 The Radixel developers"
 
-Page license
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WIZARD}"
+!define MUI_ABORTWARNING
+; The progress page stays when it is done, so that it shows how it went.
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
+!define MUI_WELCOMEPAGE_TEXT "Radixel converts one number between hexadecimal, decimal and binary.$\r$\n$\r$\nThis will install Radixel ${VERSION} and radixel-cli, its command-line companion, on your computer.$\r$\n$\r$\n$_CLICK"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\radixel.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Run Radixel"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Show the README"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
+!insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_WELCOME
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_UNPAGE_FINISH
+
+!insertmacro MUI_LANGUAGE "English"
+
+; The folder given with /D=, which choosing the mode must not replace.
+Var CommandLineFolder
 
 Function .onInit
-  SetShellVarContext all
+  StrCpy $CommandLineFolder $INSTDIR
+  !insertmacro MULTIUSER_INIT
 FunctionEnd
 
+Function KeepCommandLineFolder
+  ${If} $CommandLineFolder != ""
+    StrCpy $INSTDIR $CommandLineFolder
+  ${EndIf}
+FunctionEnd
+
+; The uninstaller removes the install it belongs to: the per-user one when
+; the current user's uninstall entry names its folder, else the one for
+; everyone.
 Function un.onInit
-  SetShellVarContext all
+  !insertmacro MULTIUSER_UNINIT
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    Call un.MultiUser.InstallMode.CurrentUser
+  ${Else}
+    Call un.MultiUser.InstallMode.AllUsers
+  ${EndIf}
 FunctionEnd
 
+; SHCTX is HKLM for everyone and HKCU for the current user, as
+; $SMPROGRAMS is their Start menu.
 Section "Radixel"
   SetOutPath "$INSTDIR"
   File "${STAGE}/radixel.exe"
@@ -49,17 +111,18 @@ Section "Radixel"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Radixel.lnk" "$INSTDIR\radixel.exe"
 
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Radixel"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "The Radixel developers"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\radixel.exe,0"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Radixel"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "The Radixel developers"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "URLInfoAbout" "${HOMEPAGE}"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\radixel.exe,0"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
   SectionGetSize 0 $0
-  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+  WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 Section "Uninstall"
@@ -70,5 +133,5 @@ Section "Uninstall"
   Delete "$INSTDIR\LICENSE.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
-  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd
