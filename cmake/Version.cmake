@@ -31,8 +31,13 @@ math(EXPR radixel_date "${radixel_year} * 10000 + ${radixel_month} * 100 + ${rad
 string(REGEX REPLACE "^(....)(..)(..)$" "\\1-\\2-\\3" RADIXEL_RELEASE_DATE ${radixel_date})
 
 
-# Writes OUT_DIR/res/version.h: the version as the resource tables need it.
+# Writes OUT_DIR/res/version.h: the version as the resource tables need it,
+# and the mail address the Help box names (cmake/Addresses.cmake, which must
+# be included too).
 function(radixel_version_header out_dir)
+  if(NOT RADIXEL_MAIL)
+    message(FATAL_ERROR "radixel_version_header: include cmake/Addresses.cmake first")
+  endif()
   string(REPLACE "." ";" parts ${RADIXEL_VERSION})
   string(REPLACE ";" ", " RADIXEL_VERSION_PARTS "${parts}")
   configure_file(${radixel_source_dir}/res/version.h.in ${out_dir}/res/version.h @ONLY)

@@ -32,11 +32,9 @@ echo "lintian: no errors, no warnings"
 contents="$(mktemp -d)"
 installed() { dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort; }
 before="$(mktemp)"
-installed >"$before"
+added=()  # what the package's install brought in, radixel among it
 # Removes what the check installed, on every way out.
 restore() {
-  local added
-  mapfile -t added < <(installed | comm -13 "$before" -)
   if [[ ${#added[@]} -gt 0 ]]; then
     echo "== removing what the check installed: ${added[*]}"
     run env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq "${added[@]}" >/dev/null
@@ -77,7 +75,11 @@ for page in radixel radixel-cli; do
 done
 
 echo "== apt-get install"
-run env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$deb" >/dev/null
+installed >"$before"
+status=0
+run env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$deb" >/dev/null || status=$?
+mapfile -t added < <(installed | comm -13 "$before" -)
+[[ $status -eq 0 ]] || fail "apt-get install failed (status $status)"
 result="$(radixel-cli hex2dec ff)"
 echo "radixel-cli hex2dec ff: $result"
 [[ $result == "255." ]] || fail "the installed radixel-cli printed '$result'"
