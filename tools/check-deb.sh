@@ -92,9 +92,9 @@ echo "== bash completion"
 complete_words() {
   bash --norc -c 'source /usr/share/bash-completion/bash_completion
     _completion_loader radixel-cli
-    read -r -a spec < <(complete -p radixel-cli) || exit
+    read -r -a rule < <(complete -p radixel-cli) || exit
     COMP_WORDS=(radixel-cli "$1") COMP_CWORD=1
-    "${spec[2]}" radixel-cli "$1" radixel-cli  # complete -F FUNCTION radixel-cli
+    "${rule[2]}" radixel-cli "$1" radixel-cli  # complete -F FUNCTION radixel-cli
     printf "%s\n" "${COMPREPLY[@]}"' - "$1" | sort | tr '\n' ' '
 }
 modes=$(radixel-cli --help | awk '/^MODE/ { on = 1; next } on && NF == 0 { exit } on { print $1 }' | sort | tr '\n' ' ')
