@@ -10,7 +10,7 @@ run:
 	./build/release/bin/radixel
 
 test:
-	tools/install-deps.sh core qt
+	tools/install-deps.sh core qt wayland
 	cmake --preset dev
 	cmake --build --preset dev
 	ctest --preset dev
@@ -18,13 +18,13 @@ test:
 # The tests of the optimised build users get (link-time and profile-guided
 # optimisation, as `make run` and the Debian package build it).
 release-test:
-	tools/install-deps.sh core qt
+	tools/install-deps.sh core qt wayland
 	cmake --preset release
 	cmake --build --preset release
 	ctest --preset release
 
 asan:
-	tools/install-deps.sh core qt
+	tools/install-deps.sh core qt wayland
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
-#   tools/install-deps.sh [core] [qt] [bench] [fuzz] [win32] [win32-emulation]
+#   tools/install-deps.sh [core] [qt] [wayland] [bench] [fuzz] [win32] [win32-emulation]
 #                         [screenshots] [deb] [win32-dist] [web]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
@@ -19,6 +19,9 @@ control_build_deps() {
 declare -A groups=(
   [core]="build-essential libbenchmark-dev $(control_build_deps | tr '\n' ' ')"
   [qt]="libx11-dev"  # Qt itself is a build dependency of the package, in core
+  # The window's tests on Wayland: weston (in an Xvfb of its own) and Qt's
+  # Wayland plugin.
+  [wayland]="weston qt6-wayland xvfb xauth"
   [bench]="python3 time"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"

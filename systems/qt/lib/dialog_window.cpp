@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
+#include <QWindow>
 #include <limits>
 
 #include "platform/messages.h"
@@ -133,6 +135,8 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogWindow* owner, Me
     ApplyGeometry();
   }
   PlaceOnScreen(size());
+  winId();
+  WatchMaximizeRequests();
 
   if (dialog.style & kSysMenu) {
     ResetSystemMenu();
@@ -180,7 +184,8 @@ void DialogWindow::ApplyGeometry() {
   }
   client_->setGeometry(0, menuHeight, clientRect.width(), clientRect.height());
   for (const auto& [c, widget] : controls_) widget->setGeometry(ControlRect(*c));
-  setFixedSize(clientRect.width(), menuHeight + clientRect.height());
+  fixedSize_ = QSize(clientRect.width(), menuHeight + clientRect.height());
+  setFixedSize(fixedSize_);
 }
 
 bool DialogWindow::TextFits() const {
@@ -464,13 +469,46 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void DialogWindow::WatchMaximizeRequests() {
+  // A Wayland compositor that grants a maximize request requires the window
+  // to take the size it offers; a window that keeps its fixed size then is a
+  // protocol error that ends the program. Qt's own title bar on Wayland
+  // offers maximize even to a fixed-size window, so when such a request
+  // goes out the window lifts its size limits until it is back at its own
+  // size; the change event below turns the state back.
+  if (QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  connect(windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+    if (state != Qt::WindowMaximized || sizeLifted_) return;
+    sizeLifted_ = true;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  });
+}
+
+void DialogWindow::KeepFixedSizeOnceBack() {
+  if (sizeLifted_ && !(windowState() & Qt::WindowMaximized) && size() == fixedSize_) {
+    sizeLifted_ = false;
+    setFixedSize(fixedSize_);
+  }
+}
+
 void DialogWindow::changeEvent(QEvent* event) {
-  // The window has a fixed size, so it is never maximized: a request from
-  // the window manager is turned straight back.
-  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-    setWindowState(windowState() & ~Qt::WindowMaximized);
+  // The window has a fixed size, so it is never maximized: a request is
+  // turned back once the window system has granted it (on Wayland the
+  // maximized state must be acknowledged before it may be left).
+  if (event->type() == QEvent::WindowStateChange) {
+    if (windowState() & Qt::WindowMaximized) {
+      QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
+    } else {
+      KeepFixedSizeOnceBack();
+    }
   }
   QDialog::changeEvent(event);
+}
+
+void DialogWindow::resizeEvent(QResizeEvent* event) {
+  KeepFixedSizeOnceBack();
+  QDialog::resizeEvent(event);
 }
 
 void DialogWindow::closeEvent(QCloseEvent* event) {

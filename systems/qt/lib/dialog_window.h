@@ -107,6 +107,7 @@ class DialogWindow final : public QDialog {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 
@@ -116,6 +117,10 @@ class DialogWindow final : public QDialog {
   QWidget* BuildControl(const ControlTemplate& control);
   void NameEditBoxesByTheirLabels();
   void PlaceOnScreen(const QSize& size);
+  void WatchMaximizeRequests();
+  // Puts the size limits back once a turned-back maximize has left the
+  // window at its own size again.
+  void KeepFixedSizeOnceBack();
   // The control's rectangle in pixels at the window's base units.
   QRect ControlRect(const ControlTemplate& control) const;
   // Places the menu bar, the client area and the controls at the window's
@@ -148,6 +153,8 @@ class DialogWindow final : public QDialog {
   QImage bigImage_;
   QImage smallImage_;
   bool paintingClient_ = false;
+  QSize fixedSize_;
+  bool sizeLifted_ = false;  // size limits lifted while a maximize is turned back
 
   friend class ClientArea;
 };
