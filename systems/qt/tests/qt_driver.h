@@ -42,7 +42,7 @@ class QtDriver : public PersonDriver {
   CConverterDlg& dialog() { return *dialog_; }
   QWidget* Control(int id) const;
 
-  // Pops the system menu up with Alt+Space; null when nothing popped up.
+  // Pops the system menu up as a person does; null when nothing popped up.
   QMenu* OpenSystemMenu();
   // Runs `open`; when a box opens meanwhile, calls `whileOpen` with it (by
   // default: clicks its OK button) and notes what it was.

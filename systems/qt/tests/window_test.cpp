@@ -189,7 +189,10 @@ TEST_F(WindowTest, AMaximizeRequestLeavesEveryWindowAsItIs) {
   const auto maximize = [](DialogWindow& w) {
     const QSize before = w.size();
     w.windowHandle()->showMaximized();
+    // A compositor answers the request, and then its turning back, in its
+    // own time.
     QTest::qWait(300);
+    (void)QTest::qWaitFor([&] { return w.size() == before && !w.isMaximized(); }, 5000);
     EXPECT_EQ(w.size(), before) << w.windowTitle().toStdString();
     EXPECT_FALSE(w.isMaximized()) << w.windowTitle().toStdString();
   };
@@ -205,6 +208,18 @@ TEST_F(WindowTest, AMaximizeRequestLeavesEveryWindowAsItIs) {
                                        });
     EXPECT_NE(box.templateId, 0);
   }
+  window().activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window().isActiveWindow(); }));
+  QMenu* menu = person_.OpenSystemMenu();
+  ASSERT_NE(menu, nullptr);
+  QAction* about = menu->actions().back();
+  const BoxSeen version =
+      person_.SeeBox([&] { QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(about).center()); },
+                     [&](DialogWindow& shown) {
+                       maximize(shown);
+                       QTest::keyClick(&shown, Qt::Key_Escape);
+                     });
+  EXPECT_EQ(version.templateId, IDD_VERSIONBOX);
   EXPECT_FALSE(person_.HasEnded(nullptr));
 }
 
