@@ -5,6 +5,7 @@
 #   tools/win32-screenshot.sh [BUILD_DIR] [OUT_DIR]
 #   tools/win32-screenshot.sh --installed [BUILD_DIR] [OUT_DIR]
 #   tools/win32-screenshot.sh --installer [BUILD_DIR] [OUT_DIR]
+#   tools/win32-screenshot.sh --dpi 192 [BUILD_DIR] [OUT_DIR]
 # BUILD_DIR defaults to build/win32, OUT_DIR to docs/screenshots. The first
 # form shows the build's radixel.exe and writes win32-main.png (after
 # converting "ff" with Hex to Dec) and win32-help.png (the Help box). With
@@ -16,6 +17,8 @@
 # win32-setup-run.png (the program the finish page started), then the
 # uninstaller's pages, win32-uninstall-1-welcome.png to
 # win32-uninstall-4-finish.png; each page must differ from the one before.
+# With --dpi N the first form runs in a prefix whose screen has N DPI and
+# writes win32-main-Ndpi.png and win32-help-Ndpi.png.
 #
 # Each step waits for its window by title; the script fails when a window
 # does not appear or a picture does not show it (the window's part of the
@@ -23,7 +26,8 @@
 # afresh, and ends the Wine processes and the X server it started.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-installed=0 installer=0
+installed=0 installer=0 dpi=96
+if [[ ${1:-} == --dpi ]]; then dpi=$2; shift 2; fi
 if [[ ${1:-} == --installed ]]; then installed=1; shift; fi
 if [[ ${1:-} == --installer ]]; then installer=1; shift; fi
 build="$(realpath "${1:-$root/build/win32}")"
@@ -34,19 +38,25 @@ for tool in Xvfb xdotool xwininfo import convert; do
 done
 mkdir -p "$out"
 
-prefix="$build/wine-prefix-screenshot"
+prefix="$build/wine-prefix-screenshot-$dpi"
 rm -rf "$prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+[[ $dpi == 96 ]] || export RADIXEL_WINE_DPI=$dpi
+suffix=''
+[[ $dpi == 96 ]] || suffix="-${dpi}dpi"
+# A place in the dialog at 96 DPI, at the prefix's DPI.
+at() { echo $(($1 * dpi / 96)) $(($2 * dpi / 96)); }
 wine_run() { "$root/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
 source "$root/tools/private-xvfb.sh"
 # The installer's pages show in the Wine prefix's own desktop, of 1024 x 768.
-if [[ $installer == 1 ]]; then start_private_xvfb 1024x768x24; else start_private_xvfb 800x600x24; fi
+if [[ $installer == 1 ]]; then start_private_xvfb 1024x768x24; else start_private_xvfb $((800 * dpi / 96))x$((600 * dpi / 96))x24; fi
 trap 'wine_run --stop; kill "$XVFB_PID" 2>/dev/null || true; rm -rf "$prefix"' EXIT
+wine_run cmd /c ver >/dev/null  # the prefix is made first, outside the windows' deadlines
 
 # The id of the visible window titled exactly TITLE, once it is there.
 wait_window() {
   local id
-  for _ in $(seq 240); do
+  for _ in $(seq 600); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
     [[ -n $id ]] && { echo "$id"; return 0; }
     sleep 0.5
@@ -100,7 +110,6 @@ if [[ $installer == 1 ]]; then
   [[ -f ${setups[0]} ]] || fail "no installer in $build/dist (make win32-dist)"
   version=$(basename "${setups[0]}" -setup.exe)
   version=${version#radixel-}
-  wine_run cmd /c ver >/dev/null  # the prefix is made first, outside the windows' deadlines
   # Started as a person starts it, not through "explorer /desktop", which
   # cannot start a program that asks for elevation.
   wine_run "${setups[0]}" </dev/null >/dev/null 2>&1 &
@@ -135,7 +144,7 @@ if [[ $installed == 1 ]]; then
 else
   [[ -f $program ]] || fail "$build/bin/radixel.exe is not built"
 fi
-wine_run explorer /desktop=Radixel,520x400 "$program" </dev/null >/dev/null 2>&1 &
+wine_run explorer "/desktop=Radixel,$((520 * dpi / 96))x$((400 * dpi / 96))" "$program" </dev/null >/dev/null 2>&1 &
 wine_pid=$!
 
 desktop=$(wait_window 'Radixel - Wine desktop')
@@ -144,21 +153,21 @@ sleep 1  # the dialog's first paint
 
 # A person's clicks and keys, at places in the dialog: click into the input
 # box, type, press Enter (the dialog manager's OK).
-xdotool mousemove --window "$main" 68 93 click 1
+xdotool mousemove --window "$main" $(at 68 93) click 1
 xdotool type --delay 100 ff
 xdotool key Return
 sleep 1
 if [[ $installed == 1 ]]; then
   shoot "$main" win32-installed.png
 else
-  shoot "$main" win32-main.png
+  shoot "$main" "win32-main$suffix.png"
   # "Help!" on the menu bar.
-  xdotool mousemove --window "$main" 112 33 click 1
+  xdotool mousemove --window "$main" $(at 112 33) click 1
   help=$(wait_window 'Help!')
   sleep 1
-  shoot "$help" win32-help.png
+  shoot "$help" "win32-help$suffix.png"
   xdotool key Return
 fi
 xdotool windowactivate "$main" 2>/dev/null || true
-xdotool mousemove --window "$main" 68 93 click 1 key Escape
+xdotool mousemove --window "$main" $(at 68 93) click 1 key Escape
 for _ in $(seq 40); do kill -0 "$wine_pid" 2>/dev/null || break; sleep 0.5; done
