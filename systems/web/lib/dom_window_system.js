@@ -59,6 +59,13 @@ mergeInto(LibraryManager.library, {
     // person did has been fully handled.
     idle: function() { return RadixelDom.waiter !== null && RadixelDom.queue.length === 0; },
 
+    // A text of `length` bytes of UTF-8 at `pointer`, NULs and all; a byte
+    // sequence that is not UTF-8 shows as U+FFFD, as the browser decodes it.
+    text: function(pointer, length) {
+      if (!RadixelDom.decoder) RadixelDom.decoder = new TextDecoder();
+      return RadixelDom.decoder.decode(HEAPU8.subarray(pointer, pointer + length));
+    },
+
     // --- Building a window ----------------------------------------------------
     element: function(tag, className, parent) {
       var e = document.createElement(tag);
@@ -533,10 +540,10 @@ mergeInto(LibraryManager.library, {
   },
 
   radixel_dom_set_text__deps: ['$RadixelDom'],
-  radixel_dom_set_text: function(key, id, text) {
+  radixel_dom_set_text: function(key, id, text, length) {
     var D = RadixelDom, c = D.control(key, id);
     if (!c) return;
-    c.text = UTF8ToString(text);
+    c.text = D.text(text, length);
     if (c.cls === D.EDIT) c.input.value = c.text;
     else if (c.label) c.label.textContent = D.withoutMnemonics(c.text);
     else if (c.legend) c.legend.textContent = D.withoutMnemonics(c.text);
@@ -584,8 +591,8 @@ mergeInto(LibraryManager.library, {
   radixel_dom_reset_system_menu: function(key) { RadixelDom.win(key).systemMenu = []; },
 
   radixel_dom_append_system_menu__deps: ['$RadixelDom'],
-  radixel_dom_append_system_menu: function(key, flags, id, text) {
-    RadixelDom.win(key).systemMenu.push({flags: flags, id: id, text: UTF8ToString(text)});
+  radixel_dom_append_system_menu: function(key, flags, id, text, length) {
+    RadixelDom.win(key).systemMenu.push({flags: flags, id: id, text: RadixelDom.text(text, length)});
   },
 
   radixel_dom_load_icon__deps: ['$RadixelDom'],
@@ -611,14 +618,14 @@ mergeInto(LibraryManager.library, {
   },
 
   radixel_dom_show_restart__deps: ['$RadixelDom'],
-  radixel_dom_show_restart: function(line, button) {
+  radixel_dom_show_restart: function(line, lineLength, button, buttonLength) {
     var D = RadixelDom;
     var p = D.element('p', 'rx-ended', document.getElementById('rx-desktop'));
     p.setAttribute('role', 'status');
-    D.element('span', '', p).textContent = UTF8ToString(line) + ' ';
+    D.element('span', '', p).textContent = D.text(line, lineLength) + ' ';
     var b = D.element('button', '', p);
     b.type = 'button';
-    b.textContent = UTF8ToString(button);
+    b.textContent = D.text(button, buttonLength);
     b.addEventListener('click', function() {
       p.remove();
       D.post(0, 0, 0, 0);

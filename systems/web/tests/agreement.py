@@ -61,6 +61,9 @@ def main(cli, page_path):
     # One input of megabytes, far beyond what the page's memory holds at
     # first: it must grow, not end the page.
     lines[PRESSES // 2] = (words.index("bin2dec"), "1" * 3_000_000)
+    # A NUL inside a text is a character like any other: the boxes keep
+    # what follows it.
+    lines[PRESSES // 2 + 1] = (words.index("bin2dec"), "1\x000\ufffd")
     batch = "".join(f"{mode}\t{text}\n" for mode, text in lines).encode("utf-8")
     run = subprocess.run([cli, "--batch"], input=batch, capture_output=True, timeout=60)
     expected = run.stdout.decode("utf-8", errors="surrogateescape").splitlines()
