@@ -6,6 +6,9 @@ converts one number with the keyboard, opens each box, and writes
   OUT/web-notice.png    the menu bar's "About Radixel" box
   OUT/web-help.png      the menu bar's "Help!" box
   OUT/web-version.png   the system menu's "About Radixel..." box
+  OUT/web-dark.png      the dialog after the conversion, in the dark scheme
+  OUT/web-phone.png     the dialog on a phone's screen, 360 x 640 with touch
+  OUT/web-phone-help.png  the "Help!" box there, in the dark scheme
 Each picture is checked: no caption cut off, and more than a few colours.
 The browser it starts is ended before it returns.
 
@@ -36,6 +39,16 @@ def shoot(page, out, name):
     print(f"wrote {path} ({colours} colours)")
 
 
+def converted(page):
+    """The page afresh, with 1f4 converted from hexadecimal and the focus in the input box."""
+    page.open()
+    box = 'css:section.rx-window [data-id="%d"]'
+    # The focus starts on OK; the input box takes the number and Enter converts.
+    page.type(box % 1000, "1f4")
+    page.key("Enter")
+    page.focus(box % 1000)
+
+
 def main(page_path, out):
     if not os.path.exists(page_path):
         raise SystemExit(f"web-screenshot: {page_path} is missing (make web)")
@@ -43,14 +56,8 @@ def main(page_path, out):
     page = page_driver.Page(page_path)
     try:
         page.driver.set_window_size(520, 400)
-        page.cdp("Emulation.setDeviceMetricsOverride",
-                 {"width": 520, "height": 400, "deviceScaleFactor": 1, "mobile": False})
-        page.open()
-        box = 'css:section.rx-window [data-id="%d"]'
-        # The focus starts on OK; the input box takes the number and Enter converts.
-        page.type(box % 1000, "1f4")
-        page.key("Enter")
-        page.focus(box % 1000)
+        page.screen(520, 400)
+        converted(page)
         shoot(page, out, "web-main.png")
 
         page.click("css:section.rx-window .rx-client", "right")
@@ -66,6 +73,17 @@ def main(page_path, out):
         page.click('css:.rx-sysmenu [data-id="16"]')
         shoot(page, out, "web-version.png")
         page.click('css:dialog[open] [data-id="1"]')
+
+        page.screen(520, 400, dark=True)
+        converted(page)
+        shoot(page, out, "web-dark.png")
+
+        page.screen(360, 640, touch=True)
+        converted(page)
+        shoot(page, out, "web-phone.png")
+        page.screen(360, 640, touch=True, dark=True)
+        page.click('css:.rx-menubar [data-id="57670"]')
+        shoot(page, out, "web-phone-help.png")
     finally:
         page.close()
 

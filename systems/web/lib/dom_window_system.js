@@ -11,7 +11,8 @@
 // it does (wider first, then taller) rather than clip it.
 //
 // A window without an owner is a part of the page (role "dialog"); a window
-// with one is a modal <dialog> element above it.
+// with one is a modal <dialog> element above it. A window wider than the
+// viewport (a phone) is scaled down to fit it, layout and all, with CSS zoom.
 
 mergeInto(LibraryManager.library, {
   $RadixelDom: {
@@ -203,6 +204,21 @@ mergeInto(LibraryManager.library, {
       return [Math.floor((Math.floor(r.width / 26) + 1) / 2), Math.ceil(r.height)];
     },
 
+    // Scales each shown window that is wider than the viewport down to fit
+    // it, with a small margin either side; others keep their own size.
+    MARGIN: 4,
+    fit: function() {
+      var room = document.documentElement.clientWidth - 2 * RadixelDom.MARGIN;
+      for (var key in RadixelDom.windows) {
+        var w = RadixelDom.windows[key];
+        if (!w.shown) continue;
+        w.el.style.zoom = '';
+        var width = w.el.offsetWidth;
+        w.zoom = width > room && room > 0 ? room / width : 1;
+        if (w.zoom !== 1) w.el.style.zoom = String(w.zoom);
+      }
+    },
+
     // --- The system menu ------------------------------------------------------
     popUpSystemMenu: function(w, x, y) {
       if (!(w.style & RadixelDom.WS_SYSMENU) || !w.systemMenu.length) return;
@@ -235,9 +251,10 @@ mergeInto(LibraryManager.library, {
         });
         items.push(item);
       });
+      // The menu is placed in the window's own pixels, which its zoom scales.
       var origin = w.el.getBoundingClientRect();
-      menu.style.left = (x - origin.left) + 'px';
-      menu.style.top = (y - origin.top) + 'px';
+      menu.style.left = (x - origin.left) / w.zoom + 'px';
+      menu.style.top = (y - origin.top) / w.zoom + 'px';
       menu.addEventListener('keydown', function(event) {
         var at = items.indexOf(document.activeElement);
         event.stopPropagation();
@@ -281,7 +298,7 @@ mergeInto(LibraryManager.library, {
     el.dataset.template = templateId;
     el.style.font = (pointSize > 0 ? pointSize : 8) + 'pt sans-serif';
     var w = {key: key, owned: owned, el: el, cx: cx, cy: cy, style: style, controls: [], menuItems: [],
-             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false};
+             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false, zoom: 1};
     D.windows[key] = w;
 
     w.caption = D.element('div', 'rx-caption', el);
@@ -492,6 +509,7 @@ mergeInto(LibraryManager.library, {
     w.shown = true;
     if (w.owned) w.el.showModal();
     else w.el.classList.add('rx-shown');
+    D.fit();
     if (w.focusWanted) D.focusFirst(w);
     if (!w.owned) delete document.documentElement.dataset.result;
     if (!w.owned && !window.radixelReadyAt) {
@@ -569,6 +587,7 @@ mergeInto(LibraryManager.library, {
     if (iconic && w.el.contains(document.activeElement)) w.focusBefore = document.activeElement;
     w.iconic = !!iconic;
     w.el.classList.toggle('rx-iconic', w.iconic);
+    D.fit();
     if (w.minimize) {
       w.minimize.textContent = w.iconic ? '\u25a1' : '\u2013';
       w.minimize.setAttribute('aria-label', w.iconic ? 'Restore' : 'Minimize');
@@ -647,6 +666,16 @@ mergeInto(LibraryManager.library, {
   // What the page's tests and measurements look at.
   radixel_dom_page__deps: ['$RadixelDom'],
   radixel_dom_page: function() {
+    // A page saved from the browser holds the dialog as it was then: only
+    // the dialogs built now are live, so what was saved goes.
+    var desktop = document.getElementById('rx-desktop');
+    Array.prototype.slice.call(desktop.children).forEach(function(e) {
+      if (e.tagName !== 'NOSCRIPT') e.remove();
+    });
+    Array.prototype.forEach.call(document.querySelectorAll('dialog.rx-window'), function(e) { e.remove(); });
+    delete document.documentElement.dataset.ready;
+    delete document.documentElement.dataset.result;
+    window.addEventListener('resize', RadixelDom.fit);
     window.radixelPage = {
       idle: RadixelDom.idle,
       changes: function(id) { return RadixelDom.changes[id] || 0; },

@@ -62,6 +62,7 @@ class Page:
             shutil.rmtree(self.profile, ignore_errors=True)
             raise BrowserUnavailable(str(error).splitlines()[0] if str(error) else type(error).__name__)
         self.url = "file://" + os.path.abspath(page_path)
+        self.touch = False
 
     def close(self):
         if self.driver is not None:
@@ -84,6 +85,19 @@ class Page:
                 return
             time.sleep(0.002)
         raise TimeoutError("the page did not become idle")
+
+    def screen(self, width, height, touch=False, dark=False):
+        """Emulates a screen WIDTH x HEIGHT CSS px (a phone's, with a touch
+        screen as its only pointer, when TOUCH) and the light or dark scheme.
+        On a touch screen a click is a tap."""
+        self.touch = touch
+        self.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": touch})
+        self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
+        self.cdp("Emulation.setEmulatedMedia", {"features": [
+            {"name": "prefers-color-scheme", "value": "dark" if dark else "light"},
+            {"name": "pointer", "value": "coarse" if touch else "fine"},
+            {"name": "any-pointer", "value": "coarse" if touch else "fine"}]})
 
     def open(self):
         self.driver.get(self.url)
@@ -152,6 +166,11 @@ class Page:
         # A little inside the top-left corner: on a control that is the
         # control, on the dialog's client area it is free space.
         x, y = (quad[0] + 3, quad[1] + 3) if button == "right" else ((quad[0] + quad[4]) / 2, (quad[1] + quad[5]) / 2)
+        if self.touch and button == "left":
+            self.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+            self.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+            self.wait_idle()
+            return
         for kind in ("mousePressed", "mouseReleased"):
             self.cdp("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": button, "clickCount": 1})
         self.wait_idle()
@@ -257,11 +276,18 @@ class Page:
         return [self.ax(inside[0], "name")] + [self.ax(n, "name") for n in inside if self.ax(n, "role") == "StaticText"]
 
     def clipped(self):
-        """The texts on the page that do not show whole in their controls."""
+        """The texts on the page that do not show whole in their controls:
+        those whose text reaches past the control's inner edges (a touch
+        screen's wider tap bands lie outside the text and do not count)."""
         return self.script(
             "return Array.from(document.querySelectorAll('.rx-window .rx-control, .rx-sysmenu .rx-menuitem'))"
-            "  .filter(function(e) { return e.offsetParent && !e.matches('input, img, fieldset')"
-            "    && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight); })"
+            "  .filter(function(e) { if (!e.offsetParent || e.matches('input, img, fieldset')) return false;"
+            "    var range = document.createRange(); range.selectNodeContents(e);"
+            "    var text = range.getBoundingClientRect(), box = e.getBoundingClientRect();"
+            "    var scale = box.width / e.offsetWidth;"
+            "    var left = box.left + e.clientLeft * scale, top = box.top + e.clientTop * scale;"
+            "    return text.left < left - 0.5 || text.top < top - 0.5"
+            "      || text.right > left + e.clientWidth * scale + 0.5 || text.bottom > top + e.clientHeight * scale + 0.5; })"
             "  .map(function(e) { return e.textContent; });")
 
     def ended(self, mode):
