@@ -30,6 +30,14 @@ CHROMIUM_FLAGS = [
 ]
 
 
+VIOLATIONS = """
+window.radixelViolations = [];
+document.addEventListener('securitypolicyviolation', function(e) {
+  window.radixelViolations.push(e.violatedDirective + ' ' + (e.blockedURI || 'inline'));
+});
+"""
+
+
 class BrowserUnavailable(Exception):
     pass
 
@@ -63,6 +71,9 @@ class Page:
             raise BrowserUnavailable(str(error).splitlines()[0] if str(error) else type(error).__name__)
         self.url = "file://" + os.path.abspath(page_path)
         self.touch = False
+        # Every breach of the page's security policy is noted, from the
+        # first line of the page on; open() fails on any.
+        self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": VIOLATIONS})
 
     def close(self):
         if self.driver is not None:
@@ -107,6 +118,9 @@ class Page:
                 raise TimeoutError("the dialog did not appear")
             time.sleep(0.005)
         self.wait_idle()
+        violations = self.script("return window.radixelViolations")
+        if violations:
+            raise RuntimeError(f"the page broke its security policy: {violations}")
 
     def ax_nodes(self):
         nodes = self.cdp("Accessibility.getFullAXTree")["nodes"]
