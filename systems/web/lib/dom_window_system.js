@@ -553,7 +553,11 @@ mergeInto(LibraryManager.library, {
     var c = RadixelDom.control(key, id);
     var text = !c ? '' : c.cls === RadixelDom.EDIT ? c.input.value : c.text;
     var length = lengthBytesUTF8(text);
-    if (length < size) stringToUTF8(text, buffer, size);
+    if (length < size) {
+      if (!RadixelDom.encoder) RadixelDom.encoder = new TextEncoder();
+      RadixelDom.encoder.encodeInto(text, HEAPU8.subarray(buffer, buffer + length));
+      HEAPU8[buffer + length] = 0;
+    }
     return length;
   },
 
@@ -562,7 +566,8 @@ mergeInto(LibraryManager.library, {
     var D = RadixelDom, c = D.control(key, id);
     if (!c) return;
     c.text = D.text(text, length);
-    if (c.cls === D.EDIT) c.input.value = c.text;
+    // A box given the text it shows keeps it: a long text is not laid out again.
+    if (c.cls === D.EDIT) { if (c.input.value !== c.text) c.input.value = c.text; }
     else if (c.label) c.label.textContent = D.withoutMnemonics(c.text);
     else if (c.legend) c.legend.textContent = D.withoutMnemonics(c.text);
     else if (!c.icon) c.el.textContent = (c.style & D.SS_NOPREFIX) || c.cls === D.BUTTON ? c.text : D.withoutMnemonics(c.text);
