@@ -10,25 +10,20 @@ Run as a program, it serves one command per line on standard input and
 answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
-  list MODE CONTAINER | box MODE | clipped | ended MODE | quit
+  list MODE CONTAINER | box MODE | clipped | ended MODE |
+  screen WIDTH HEIGHT touch|mouse light|dark | outside | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
 """
 
 import atexit
 import os
-import shutil
 import signal
 import sys
-import tempfile
 import time
 
-CHROMIUM_FLAGS = [
-    "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-    "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--window-size=800,600",
-]
-
+import browsers
+from browsers import BrowserUnavailable  # noqa: F401 (the page's users catch it from here)
 
 VIOLATIONS = """
 window.radixelViolations = [];
@@ -38,55 +33,34 @@ document.addEventListener('securitypolicyviolation', function(e) {
 """
 
 
-class BrowserUnavailable(Exception):
-    pass
-
-
-def find_browser():
-    for name in ("chromium", "chromium-browser"):
-        path = shutil.which(name)
-        if path:
-            return path
-    raise FileNotFoundError("no chromium on the PATH")
-
-
 class Page:
-    def __init__(self, page_path):
-        # Missing pieces are a set-up fault (tools/install-deps.sh web), not a
-        # reason to skip.
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-        chromedriver = shutil.which("chromedriver")
-        if not chromedriver:
-            raise FileNotFoundError("no chromedriver on the PATH")
-        self.profile = tempfile.mkdtemp(prefix="radixel-chromium-")
-        options = webdriver.ChromeOptions()
-        options.binary_location = find_browser()
-        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}"]:
-            options.add_argument(flag)
-        try:
-            self.driver = webdriver.Chrome(service=Service(executable_path=chromedriver), options=options)
-        except Exception as error:  # the browser itself could not start
-            shutil.rmtree(self.profile, ignore_errors=True)
-            raise BrowserUnavailable(str(error).splitlines()[0] if str(error) else type(error).__name__)
+    def __init__(self, page_path, engine=None):
+        self.browser = browsers.start(engine)
+        self.engine = self.browser.name
+        self.driver = getattr(self.browser, "driver", None)
         self.url = "file://" + os.path.abspath(page_path)
         self.touch = False
         # Every breach of the page's security policy is noted, from the
-        # first line of the page on; open() fails on any.
-        self.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": VIOLATIONS})
+        # first line of the page on, where the engine lets a script run
+        # that early (not WebKitGTK's driver); open() fails on any.
+        self.watches_policy = self.browser.preload(VIOLATIONS)
 
     def close(self):
-        if self.driver is not None:
-            self.driver.quit()  # ends chromedriver and the browser it started
+        if self.browser is not None:
+            self.browser.close()
+            self.browser = None
             self.driver = None
-            shutil.rmtree(self.profile, ignore_errors=True)
 
     # --- Plumbing -------------------------------------------------------------
     def cdp(self, command, params=None):
-        return self.driver.execute_cdp_cmd(command, params or {})
+        return self.browser.cdp(command, params)
 
     def script(self, source, *args):
-        return self.driver.execute_script(source, *args)
+        return self.browser.script(source, *args)
+
+    @property
+    def chromium(self):
+        return self.engine == "chromium"
 
     def wait_idle(self, timeout=5.0):
         """Waits until every input so far has been handled by the program."""
@@ -111,16 +85,23 @@ class Page:
             {"name": "any-pointer", "value": "coarse" if touch else "fine"}]})
 
     def open(self):
-        self.driver.get(self.url)
+        self.browser.goto(self.url)
         until = time.monotonic() + 10
         while not self.script("return document.documentElement.dataset.ready === '1'"):
             if time.monotonic() > until:
                 raise TimeoutError("the dialog did not appear")
             time.sleep(0.005)
         self.wait_idle()
-        violations = self.script("return window.radixelViolations")
+        violations = self.script("return window.radixelViolations") if self.watches_policy else None
         if violations:
             raise RuntimeError(f"the page broke its security policy: {violations}")
+
+    @staticmethod
+    def css(target):
+        kind, _, rest = target.partition(":")
+        if kind != "css":
+            raise LookupError(f"{target}: only Chromium finds controls through the accessibility tree")
+        return rest
 
     def ax_nodes(self):
         nodes = self.cdp("Accessibility.getFullAXTree")["nodes"]
@@ -174,6 +155,14 @@ class Page:
 
     # --- What a person does ---------------------------------------------------
     def click(self, target, button="left"):
+        if not self.chromium:
+            rect = self.script("var e = document.querySelector(arguments[0]); e.scrollIntoView({block: 'nearest'});"
+                               "var r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom];",
+                               self.css(target))
+            x, y = (rect[0] + 3, rect[1] + 3) if button == "right" else ((rect[0] + rect[2]) / 2, (rect[1] + rect[3]) / 2)
+            self.browser.pointer(x, y, button)
+            self.wait_idle()
+            return
         node = self.node(target)
         self.cdp("DOM.scrollIntoViewIfNeeded", {"backendNodeId": node})
         quad = self.cdp("DOM.getBoxModel", {"backendNodeId": node})["model"]["border"]
@@ -190,6 +179,10 @@ class Page:
         self.wait_idle()
 
     def key(self, name):
+        if not self.chromium:
+            self.browser.press(name)
+            self.wait_idle()
+            return
         keys = {
             "Enter": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
             "Escape": {"key": "Escape", "code": "Escape", "windowsVirtualKeyCode": 27},
@@ -205,12 +198,24 @@ class Page:
         self.wait_idle()
 
     def focus(self, target):
+        if not self.chromium:
+            self.script("document.querySelector(arguments[0]).focus()", self.css(target))
+            self.wait_idle()
+            return
         self.cdp("DOM.focus", {"backendNodeId": self.node(target)})
         self.wait_idle()
 
     def type(self, target, text):
         """Replaces the box's text as typing does: select all, then type."""
         self.focus(target)
+        if not self.chromium:
+            self.script("document.activeElement.select()")
+            if text:
+                self.browser.insert(text)
+            else:
+                self.browser.press("Backspace")
+            self.wait_idle()
+            return
         self.cdp("Input.dispatchKeyEvent", {"type": "rawKeyDown", "key": "a", "code": "KeyA",
                                             "windowsVirtualKeyCode": 65, "modifiers": 2,
                                             "commands": ["selectAll"]})
@@ -304,6 +309,22 @@ class Page:
             "      || text.right > left + e.clientWidth * scale + 0.5 || text.bottom > top + e.clientHeight * scale + 0.5; })"
             "  .map(function(e) { return e.textContent; });")
 
+    def outside(self):
+        """What a person cannot see whole on the screen: the page's controls
+        (and the open box's) that reach past the viewport, and a page wider
+        than the viewport."""
+        return self.script(
+            "var width = document.documentElement.clientWidth, height = window.innerHeight;"
+            "var out = Array.from(document.querySelectorAll('section.rx-window .rx-control, dialog[open] .rx-control,"
+            "    .rx-caption-button, .rx-menubar-item'))"
+            "  .filter(function(e) { if (!e.offsetParent && e.tagName !== 'INPUT') return false;"
+            "    var r = e.getBoundingClientRect();"
+            "    return r.width > 0 && (r.left < 0 || r.top < 0 || r.right > width || r.bottom > height); })"
+            "  .map(function(e) { return e.textContent || e.dataset.id || e.tagName; });"
+            "var scroll = document.documentElement.scrollWidth;"
+            "if (scroll !== width) out.push('page ' + scroll + ' px wide in a viewport of ' + width);"
+            "return out;")
+
     def ended(self, mode):
         """Whether the page says the dialog has ended, and the result it ended with."""
         if mode == "css":
@@ -395,6 +416,11 @@ def serve(page_path):
                 answer("ok", *page.box(args[0]))
             elif command == "clipped":
                 answer("ok", *page.clipped())
+            elif command == "screen":
+                page.screen(int(args[0]), int(args[1]), touch=args[2] == "touch", dark=args[3] == "dark")
+                answer("ok")
+            elif command == "outside":
+                answer("ok", *page.outside())
             elif command == "ended":
                 answer("ok", *page.ended(args[0]))
             else:

@@ -47,6 +47,31 @@ TEST(PageTest, EveryTextShowsWholeInTheDialogAndItsBoxes) {
   EXPECT_EQ(person.ClippedTexts(ID_HELP), std::vector<std::string>{});
 }
 
+// A phone: the dialog, and the Help box above it, fit the screen whole,
+// the page does not scroll sideways, and a tap converts.
+TEST(PageTest, PhoneScreensShowEverythingAndConvert) {
+  struct Screen {
+    const char* width;
+    const char* scheme;
+  };
+  constexpr Screen kScreens[] = {{"320", "light"}, {"360", "dark"}, {"390", "light"}};
+  for (const Screen& screen : kScreens) {
+    SCOPED_TRACE(screen.width);
+    PageSession::Call({"screen", screen.width, "640", "touch", screen.scheme});
+    WebDriver person(WebDriver::Finder::kDom);
+    person.Open();
+    EXPECT_EQ(PageSession::Call({"outside"}), std::vector<std::string>{});
+    person.Click(IDC_DEC_TO_BIN);
+    person.Type(IDC_INPUT, "255");
+    person.Click(IDOK);
+    EXPECT_EQ(person.Text(IDC_OUTPUT), "11111111");
+    PageSession::Call({"click", "css:.rx-menubar [data-id=\"" + std::to_string(ID_HELP) + "\"]"});
+    EXPECT_EQ(PageSession::Call({"outside"}), std::vector<std::string>{});
+    PageSession::Call({"click", "css:dialog[open] [data-id=\"1\"]"});
+  }
+  PageSession::Call({"screen", "800", "600", "mouse", "light"});
+}
+
 }  // namespace
 }  // namespace radixel::testing
 
