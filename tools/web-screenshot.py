@@ -10,13 +10,13 @@ converts one number with the keyboard, opens each box, and writes
   OUT/web-phone.png     the dialog on a phone's screen, 360 x 640 with touch
   OUT/web-phone-help.png  the "Help!" box there, in the dark scheme
 Each picture is checked: no caption cut off, and more than a few colours.
+With RADIXEL_WEB_ENGINE=firefox or webkitgtk, the first five in that engine.
 The browser it starts is ended before it returns.
 
     tools/web-screenshot.py [PAGE] [OUT]   (default: build/web/radixel.html docs/screenshots)
 Needs: tools/install-deps.sh web screenshots (for ImageMagick's identify).
 """
 
-import base64
 import os
 import subprocess
 import sys
@@ -29,7 +29,7 @@ def shoot(page, out, name):
     if clipped:
         raise SystemExit(f"web-screenshot: {name}: text cut off in {clipped}")
     path = os.path.join(out, name)
-    png = base64.b64decode(page.cdp("Page.captureScreenshot", {"format": "png"})["data"])
+    png = page.browser.screenshot()
     with open(path, "wb") as f:
         f.write(png)
     colours = int(subprocess.run(["identify", "-format", "%k", path], capture_output=True, text=True,
@@ -55,8 +55,9 @@ def main(page_path, out):
     os.makedirs(out, exist_ok=True)
     page = page_driver.Page(page_path)
     try:
-        page.driver.set_window_size(520, 400)
-        page.screen(520, 400)
+        if page.chromium:
+            page.driver.set_window_size(520, 400)
+            page.screen(520, 400)
         converted(page)
         shoot(page, out, "web-main.png")
 
@@ -74,6 +75,8 @@ def main(page_path, out):
         shoot(page, out, "web-version.png")
         page.click('css:dialog[open] [data-id="1"]')
 
+        if not page.chromium:
+            return  # the emulated screens are Chromium's
         page.screen(520, 400, dark=True)
         converted(page)
         shoot(page, out, "web-dark.png")

@@ -14,6 +14,7 @@ start raises BrowserUnavailable; a missing piece of the set-up
 (tools/install-deps.sh web) raises FileNotFoundError.
 """
 
+import base64
 import json
 import os
 import shutil
@@ -56,6 +57,9 @@ class Selenium:
 
     def preload(self, source):
         return False
+
+    def screenshot(self):
+        return self.driver.get_screenshot_as_png()
 
     def insert(self, text):
         from selenium.webdriver.common.action_chains import ActionChains
@@ -212,6 +216,9 @@ class Firefox:
 
     def insert(self, text):
         self.call("text", text=text)
+
+    def screenshot(self):
+        return base64.b64decode(self.call("shot"))
 
     def press(self, name):
         self.call("key", key="Space" if name == "AltSpace" else name, alt=name == "AltSpace")

@@ -8,6 +8,7 @@
 //   {"op": "click", "x": X, "y": Y, "button": "left"|"right"}
 //   {"op": "key", "key": K, "alt": bool} presses K (a key name), with Alt held when asked
 //   {"op": "text", "text": T}           types T, key by key
+//   {"op": "shot"}                      the viewport as a PNG, base64-encoded
 // Answers are {"ok": VALUE} or {"error": MESSAGE}. Nothing is downloaded:
 // the browser is the one on the machine, named by the first argument.
 'use strict';
@@ -42,6 +43,7 @@ async function main(executablePath) {
       if (r.alt) await page.keyboard.up('Alt');
     },
     text: (r) => page.keyboard.type(r.text),
+    shot: () => page.screenshot({encoding: 'base64'}),
   };
   for await (const line of readline.createInterface({input: process.stdin})) {
     const request = JSON.parse(line);

@@ -11,7 +11,7 @@ answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
   list MODE CONTAINER | box MODE | clipped | ended MODE |
-  screen WIDTH HEIGHT touch|mouse light|dark | outside | quit
+  screen WIDTH HEIGHT touch|mouse light|dark | outside | axe | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
 """
@@ -325,6 +325,18 @@ class Page:
             "if (scroll !== width) out.push('page ' + scroll + ' px wide in a viewport of ' + width);"
             "return out;")
 
+    def axe(self):
+        """What axe-core finds against WCAG 2.2 AA and its best practices on
+        the page as it is now: one "RULE: ELEMENT" line per finding."""
+        if not self.script("return typeof axe !== 'undefined'"):
+            with open(os.path.join(browsers.NODE_MODULES, "axe-core", "axe.min.js"), encoding="utf-8") as f:
+                self.script(f.read() + "\nreturn true;")
+        return self.script(
+            "return axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa',"
+            "    'wcag22aa', 'best-practice']}}).then(function(result) {"
+            "  return [].concat.apply([], result.violations.map(function(v) {"
+            "    return v.nodes.map(function(n) { return v.id + ': ' + n.target.join(' '); }); })); });")
+
     def ended(self, mode):
         """Whether the page says the dialog has ended, and the result it ended with."""
         if mode == "css":
@@ -419,6 +431,8 @@ def serve(page_path):
             elif command == "screen":
                 page.screen(int(args[0]), int(args[1]), touch=args[2] == "touch", dark=args[3] == "dark")
                 answer("ok")
+            elif command == "axe":
+                answer("ok", *page.axe())
             elif command == "outside":
                 answer("ok", *page.outside())
             elif command == "ended":

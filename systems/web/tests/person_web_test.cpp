@@ -72,6 +72,29 @@ TEST(PageTest, PhoneScreensShowEverythingAndConvert) {
   PageSession::Call({"screen", "800", "600", "mouse", "light"});
 }
 
+// axe-core, in the light and the dark scheme, on the dialog alone and with
+// each of its boxes open above it.
+TEST(PageTest, AxeFindsNothingOnTheDialogOrItsBoxesLightOrDark) {
+  for (const char* scheme : {"light", "dark"}) {
+    SCOPED_TRACE(scheme);
+    PageSession::Call({"screen", "800", "600", "mouse", scheme});
+    WebDriver person(WebDriver::Finder::kDom);
+    person.Open();
+    EXPECT_EQ(PageSession::Call({"axe"}), std::vector<std::string>{});
+    for (const std::string& opener : {"css:.rx-menubar [data-id=\"" + std::to_string(ID_APP_NOTICE) + "\"]",
+                                     "css:.rx-menubar [data-id=\"" + std::to_string(ID_HELP) + "\"]"}) {
+      PageSession::Call({"click", opener});
+      EXPECT_EQ(PageSession::Call({"axe"}), std::vector<std::string>{}) << opener;
+      PageSession::Call({"click", "css:dialog[open] [data-id=\"1\"]"});
+    }
+    PageSession::Call({"key", "AltSpace"});
+    PageSession::Call({"click", "css:.rx-sysmenu [data-id=\"" + std::to_string(IDM_ABOUTBOX) + "\"]"});
+    EXPECT_EQ(PageSession::Call({"axe"}), std::vector<std::string>{}) << "version box";
+    PageSession::Call({"click", "css:dialog[open] [data-id=\"1\"]"});
+  }
+  PageSession::Call({"screen", "800", "600", "mouse", "light"});
+}
+
 }  // namespace
 }  // namespace radixel::testing
 
