@@ -221,7 +221,7 @@ class Firefox:
         return base64.b64decode(self.call("shot"))
 
     def press(self, name):
-        self.call("key", key="Space" if name == "AltSpace" else name, alt=name == "AltSpace")
+        self.call("key", key=" " if name == "AltSpace" else name, alt=name == "AltSpace")
 
     def pointer(self, x, y, button):
         self.call("click", x=x, y=y, button=button)
