@@ -3,8 +3,9 @@ loader, Emscripten's script and its WebAssembly module:
 
     assemble_page.py SHELL LOADER SCRIPT WASM OUT
 
-The module is stored deflated and base64-encoded; the page's script is the
-loader and Emscripten's script, inline, after the module's text. The page
+The module is stored deflated and base64-encoded in a data block the
+browser does not run (#rx-module); the page's one script is the loader and
+Emscripten's script, inline, after it. The page
 carries a Content-Security-Policy that allows exactly its one script and
 its one style (by their SHA-256 hashes), compiling WebAssembly, images from
 data: URLs (the icon) and fetching data: URLs (the module), and nothing
@@ -31,7 +32,9 @@ def main(shell_path, loader_path, script_path, wasm_path, out_path):
         script = f.read()
     with open(wasm_path, "rb") as f:
         wasm = zlib.compress(f.read(), 9)
-    code = "var radixelWasm='" + base64.b64encode(wasm).decode() + "';\n" + loader + script
+    module = ('<script type="application/octet-stream" id="rx-module">' + base64.b64encode(wasm).decode()
+              + "</script>\n")
+    code = loader + script
     if "</script" in code.lower():
         raise SystemExit("assemble_page: the script holds </script and cannot be inline")
     styles = re.findall(r"<style>(.*?)</style>", shell, re.DOTALL)
@@ -39,7 +42,7 @@ def main(shell_path, loader_path, script_path, wasm_path, out_path):
         raise SystemExit("assemble_page: the shell needs one <style>, one {{{ SCRIPT }}} and one {{{ POLICY }}}")
     policy = ("default-src 'none'; script-src " + digest(code) + " 'wasm-unsafe-eval'; style-src "
               + digest(styles[0]) + "; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
-    page = shell.replace("{{{ POLICY }}}", policy).replace("{{{ SCRIPT }}}", "<script>" + code + "</script>")
+    page = shell.replace("{{{ POLICY }}}", policy).replace("{{{ SCRIPT }}}", module + "<script>" + code + "</script>")
     with open(out_path, "w", encoding="utf-8", newline="\n") as f:
         f.write(page)
 
