@@ -74,7 +74,13 @@ class Page:
     def screen(self, width, height, touch=False, dark=False):
         """Emulates a screen WIDTH x HEIGHT CSS px (a phone's, with a touch
         screen as its only pointer, when TOUCH) and the light or dark scheme.
-        On a touch screen a click is a tap."""
+        On a touch screen a click is a tap. The emulation is Chromium's: the
+        other engines keep their own screen, the 800 x 600 one asked for by
+        default."""
+        if not self.chromium:
+            if (width, height, touch, dark) != (800, 600, False, False):
+                raise LookupError("only Chromium emulates another screen")
+            return
         self.touch = touch
         self.cdp("Emulation.setDeviceMetricsOverride",
                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": touch})
