@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Time from navigation until the page's dialog is painted and takes typing,
-in a headless Chromium, against a floor measured in the same run: a page
-with one paragraph and no script of its own, timed the same way.
+in a headless Chromium, against a peer measured in the same run: the same
+page as a static copy, with the dialog's controls and style as the program
+builds them and no script at all.
 
-For each of RUNS navigations (default 20) the page is loaded afresh from
-disk; "ready" is when the dialog is on the page with the focus in it,
-"painted" the end of the first frame after that. Prints the page's size and
-the median and slowest times; never fails on them.
+The two pages are loaded afresh from disk in turn, RUNS times each (default
+20), so that a slow moment of the machine falls on both alike. "Ready" is
+when the dialog is on the page with the focus in it (for the static copy,
+its load), "painted" the end of the first frame after that. Prints the
+page's size, the medians and slowest times and their ratio; never fails on
+them.
 
     bench/web_startup.py [PAGE] [RUNS]     (default: build/web/radixel.html 20)
 Needs: tools/install-deps.sh web
@@ -22,7 +25,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import page_driver  # noqa: E402
 
 # Run in every page before its own script: notes when the page says it is
-# ready (the radixel page sets data-ready; the floor page is ready when
+# ready (the radixel page sets data-ready; the static copy is ready when
 # loaded) and when the frame after that has been painted.
 PROBE = """
 (function() {
@@ -31,7 +34,10 @@ PROBE = """
     requestAnimationFrame(function() { setTimeout(function() { window.benchPaintedAt = performance.now(); }); });
   }
   new MutationObserver(function(changes, observer) {
-    if (document.documentElement.dataset.ready === '1') { observer.disconnect(); painted(); }
+    if (document.documentElement.dataset.ready === '1' && document.documentElement.dataset.floor === undefined) {
+      observer.disconnect();
+      painted();
+    }
   }).observe(document, {attributes: true, subtree: true, attributeFilter: ['data-ready']});
   window.addEventListener('load', function() {
     if (document.documentElement.dataset.floor !== undefined) painted();
@@ -39,47 +45,56 @@ PROBE = """
 })();
 """
 
-FLOOR = "<!doctype html><html lang=en data-floor><title>floor</title><p>Radixel</p></html>"
+# The dialog as the program has built it, without any script and without
+# the page's security policy (whose hashes name the script).
+STATIC_COPY = """
+var copy = document.documentElement.cloneNode(true);
+copy.querySelectorAll('script, meta[http-equiv]').forEach(function(e) { e.remove(); });
+copy.setAttribute('data-floor', '');
+return '<!doctype html>' + copy.outerHTML;
+"""
 
 
-def times(page, url, runs):
-    ready, painted = [], []
-    for _ in range(runs):
-        page.driver.get("about:blank")
-        page.driver.get(url)
-        until = time.monotonic() + 10
-        while page.script("return window.benchPaintedAt === undefined"):
-            if time.monotonic() > until:
-                raise SystemExit(f"web_startup: {url} never became ready")
-            time.sleep(0.005)
-        ready.append(page.script("return window.benchReadyAt"))
-        painted.append(page.script("return window.benchPaintedAt"))
-    return ready, painted
+def load(page, url):
+    page.driver.get("about:blank")
+    page.driver.get(url)
+    until = time.monotonic() + 10
+    while page.script("return window.benchPaintedAt === undefined"):
+        if time.monotonic() > until:
+            raise SystemExit(f"web_startup: {url} never became ready")
+        time.sleep(0.002)
+    return page.script("return [window.benchReadyAt, window.benchPaintedAt]")
 
 
 def main(page_path, runs):
     if not os.path.exists(page_path):
         raise SystemExit(f"web_startup: {page_path} is missing (make web)")
     with tempfile.TemporaryDirectory() as work:
-        floor_path = os.path.join(work, "floor.html")
-        with open(floor_path, "w") as f:
-            f.write(FLOOR)
         page = page_driver.Page(page_path)
         try:
+            page.open()
+            static_path = os.path.join(work, "static.html")
+            with open(static_path, "w", encoding="utf-8") as f:
+                f.write(page.script(STATIC_COPY))
             page.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": PROBE})
-            # One load of each first, so that both start from a warm browser.
-            times(page, "file://" + os.path.abspath(page_path), 1)
-            times(page, "file://" + floor_path, 1)
-            ready, painted = times(page, "file://" + os.path.abspath(page_path), runs)
-            _, floor = times(page, "file://" + floor_path, runs)
+            urls = {"page": "file://" + os.path.abspath(page_path), "static": "file://" + static_path}
+            for url in urls.values():  # one load of each first: both start from a warm browser
+                load(page, url)
+            seen = {name: [] for name in urls}
+            for _ in range(runs):
+                for name, url in urls.items():
+                    seen[name].append(load(page, url))
         finally:
             page.close()
     size = os.path.getsize(page_path)
-    print(f"{page_path}: {size} bytes ({size / 1024:.0f} KiB), {runs} navigations each")
-    for name, values in (("dialog ready to type into", ready), ("dialog painted", painted),
-                         ("floor page painted", floor)):
+    print(f"{page_path}: {size} bytes ({size / 1024:.1f} KiB), {runs} navigations of each page, interleaved")
+    rows = (("dialog ready to type into", [r for r, _ in seen["page"]]),
+            ("dialog painted", [p for _, p in seen["page"]]),
+            ("static copy painted", [p for _, p in seen["static"]]))
+    for name, values in rows:
         print(f"  {name:27} median {statistics.median(values):6.1f} ms   slowest {max(values):6.1f} ms")
-    print(f"  over the floor: {statistics.median(painted) - statistics.median(floor):.1f} ms (medians)")
+    ratio = statistics.median(rows[1][1]) / statistics.median(rows[2][1])
+    print(f"  painted, page / static copy: {ratio:.2f} (medians; target 1.5 or less)")
 
 
 if __name__ == "__main__":

@@ -30,9 +30,26 @@ declare -A groups=(
   [deb]="lintian desktop-file-utils appstream man-db bash-completion"
   [win32-dist]="nsis zip unzip librsvg2-bin imagemagick"
   # The page (Emscripten, with the acorn parser its optimiser needs) and its
-  # tests in a headless Chromium driven through WebDriver.
-  [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium"
+  # tests in Chromium, Firefox ESR and WebKitGTK (on Xvfb), driven through
+  # WebDriver; npm (Debian's, unless the machine has one) brings what
+  # drives Firefox and checks accessibility.
+  [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb xauth $(command -v npm >/dev/null || echo npm)"
 )
+
+# The page's tests' npm packages (systems/web/tests/package-lock.json),
+# installed into build/web-node when the lock file changes; puppeteer-core
+# drives the Firefox installed above and downloads no browser.
+install_web_node() {
+  local here lock target
+  here=$(cd "$(dirname "$0")/.." && pwd)
+  lock="$here/systems/web/tests/package-lock.json"
+  target="$here/build/web-node"
+  cmp -s "$lock" "$target/package-lock.json" && [[ -d $target/node_modules ]] && return 0
+  mkdir -p "$target"
+  cp "$here/systems/web/tests/package.json" "$lock" "$target/"
+  (cd "$target" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error) ||
+    { echo "install-deps: npm could not install the page's test packages" >&2; exit 1; }
+}
 
 wanted=()
 for group in "${@:-core}"; do
@@ -41,7 +58,8 @@ for group in "${@:-core}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || wanted+=("$pkg")
   done
 done
-[[ ${#wanted[@]} -eq 0 ]] && exit 0
+finish() { [[ " $* " != *" web "* ]] || install_web_node; }
+[[ ${#wanted[@]} -eq 0 ]] && { finish "$@"; exit 0; }
 
 run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 for pkg in "${wanted[@]}"; do
@@ -59,3 +77,4 @@ if ! run apt-get install -y -qq --no-install-recommends "${wanted[@]}" >"$log" 2
   exit 1
 fi
 rm -f "$log"
+finish "$@"

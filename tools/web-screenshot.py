@@ -6,14 +6,17 @@ converts one number with the keyboard, opens each box, and writes
   OUT/web-notice.png    the menu bar's "About Radixel" box
   OUT/web-help.png      the menu bar's "Help!" box
   OUT/web-version.png   the system menu's "About Radixel..." box
+  OUT/web-dark.png      the dialog after the conversion, in the dark scheme
+  OUT/web-phone.png     the dialog on a phone's screen, 360 x 640 with touch
+  OUT/web-phone-help.png  the "Help!" box there, in the dark scheme
 Each picture is checked: no caption cut off, and more than a few colours.
+With RADIXEL_WEB_ENGINE=firefox or webkitgtk, the first five in that engine.
 The browser it starts is ended before it returns.
 
     tools/web-screenshot.py [PAGE] [OUT]   (default: build/web/radixel.html docs/screenshots)
 Needs: tools/install-deps.sh web screenshots (for ImageMagick's identify).
 """
 
-import base64
 import os
 import subprocess
 import sys
@@ -26,7 +29,7 @@ def shoot(page, out, name):
     if clipped:
         raise SystemExit(f"web-screenshot: {name}: text cut off in {clipped}")
     path = os.path.join(out, name)
-    png = base64.b64decode(page.cdp("Page.captureScreenshot", {"format": "png"})["data"])
+    png = page.browser.screenshot()
     with open(path, "wb") as f:
         f.write(png)
     colours = int(subprocess.run(["identify", "-format", "%k", path], capture_output=True, text=True,
@@ -36,21 +39,26 @@ def shoot(page, out, name):
     print(f"wrote {path} ({colours} colours)")
 
 
+def converted(page):
+    """The page afresh, with 1f4 converted from hexadecimal and the focus in the input box."""
+    page.open()
+    box = 'css:section.rx-window [data-id="%d"]'
+    # The focus starts on OK; the input box takes the number and Enter converts.
+    page.type(box % 1000, "1f4")
+    page.key("Enter")
+    page.focus(box % 1000)
+
+
 def main(page_path, out):
     if not os.path.exists(page_path):
         raise SystemExit(f"web-screenshot: {page_path} is missing (make web)")
     os.makedirs(out, exist_ok=True)
     page = page_driver.Page(page_path)
     try:
-        page.driver.set_window_size(520, 400)
-        page.cdp("Emulation.setDeviceMetricsOverride",
-                 {"width": 520, "height": 400, "deviceScaleFactor": 1, "mobile": False})
-        page.open()
-        box = 'css:section.rx-window [data-id="%d"]'
-        # The focus starts on OK; the input box takes the number and Enter converts.
-        page.type(box % 1000, "1f4")
-        page.key("Enter")
-        page.focus(box % 1000)
+        if page.chromium:
+            page.driver.set_window_size(520, 400)
+            page.screen(520, 400)
+        converted(page)
         shoot(page, out, "web-main.png")
 
         page.click("css:section.rx-window .rx-client", "right")
@@ -66,6 +74,19 @@ def main(page_path, out):
         page.click('css:.rx-sysmenu [data-id="16"]')
         shoot(page, out, "web-version.png")
         page.click('css:dialog[open] [data-id="1"]')
+
+        if not page.chromium:
+            return  # the emulated screens are Chromium's
+        page.screen(520, 400, dark=True)
+        converted(page)
+        shoot(page, out, "web-dark.png")
+
+        page.screen(360, 640, touch=True)
+        converted(page)
+        shoot(page, out, "web-phone.png")
+        page.screen(360, 640, touch=True, dark=True)
+        page.click('css:.rx-menubar [data-id="57670"]')
+        shoot(page, out, "web-phone-help.png")
     finally:
         page.close()
 

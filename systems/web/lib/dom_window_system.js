@@ -11,7 +11,8 @@
 // it does (wider first, then taller) rather than clip it.
 //
 // A window without an owner is a part of the page (role "dialog"); a window
-// with one is a modal <dialog> element above it.
+// with one is a modal <dialog> element above it. A window wider than the
+// viewport (a phone) is scaled down to fit it, layout and all, with CSS zoom.
 
 mergeInto(LibraryManager.library, {
   $RadixelDom: {
@@ -58,6 +59,13 @@ mergeInto(LibraryManager.library, {
     // True when the program waits for input and nothing is queued: what a
     // person did has been fully handled.
     idle: function() { return RadixelDom.waiter !== null && RadixelDom.queue.length === 0; },
+
+    // A text of `length` bytes of UTF-8 at `pointer`, NULs and all; a byte
+    // sequence that is not UTF-8 shows as U+FFFD, as the browser decodes it.
+    text: function(pointer, length) {
+      if (!RadixelDom.decoder) RadixelDom.decoder = new TextDecoder();
+      return RadixelDom.decoder.decode(HEAPU8.subarray(pointer, pointer + length));
+    },
 
     // --- Building a window ----------------------------------------------------
     element: function(tag, className, parent) {
@@ -196,6 +204,21 @@ mergeInto(LibraryManager.library, {
       return [Math.floor((Math.floor(r.width / 26) + 1) / 2), Math.ceil(r.height)];
     },
 
+    // Scales each shown window that is wider than the viewport down to fit
+    // it, with a small margin either side; others keep their own size.
+    MARGIN: 4,
+    fit: function() {
+      var room = document.documentElement.clientWidth - 2 * RadixelDom.MARGIN;
+      for (var key in RadixelDom.windows) {
+        var w = RadixelDom.windows[key];
+        if (!w.shown) continue;
+        w.el.style.zoom = '';
+        var width = w.el.offsetWidth;
+        w.zoom = width > room && room > 0 ? room / width : 1;
+        if (w.zoom !== 1) w.el.style.zoom = String(w.zoom);
+      }
+    },
+
     // --- The system menu ------------------------------------------------------
     popUpSystemMenu: function(w, x, y) {
       if (!(w.style & RadixelDom.WS_SYSMENU) || !w.systemMenu.length) return;
@@ -228,9 +251,10 @@ mergeInto(LibraryManager.library, {
         });
         items.push(item);
       });
+      // The menu is placed in the window's own pixels, which its zoom scales.
       var origin = w.el.getBoundingClientRect();
-      menu.style.left = (x - origin.left) + 'px';
-      menu.style.top = (y - origin.top) + 'px';
+      menu.style.left = (x - origin.left) / w.zoom + 'px';
+      menu.style.top = (y - origin.top) / w.zoom + 'px';
       menu.addEventListener('keydown', function(event) {
         var at = items.indexOf(document.activeElement);
         event.stopPropagation();
@@ -274,7 +298,7 @@ mergeInto(LibraryManager.library, {
     el.dataset.template = templateId;
     el.style.font = (pointSize > 0 ? pointSize : 8) + 'pt sans-serif';
     var w = {key: key, owned: owned, el: el, cx: cx, cy: cy, style: style, controls: [], menuItems: [],
-             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false};
+             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false, zoom: 1};
     D.windows[key] = w;
 
     w.caption = D.element('div', 'rx-caption', el);
@@ -485,6 +509,7 @@ mergeInto(LibraryManager.library, {
     w.shown = true;
     if (w.owned) w.el.showModal();
     else w.el.classList.add('rx-shown');
+    D.fit();
     if (w.focusWanted) D.focusFirst(w);
     if (!w.owned) delete document.documentElement.dataset.result;
     if (!w.owned && !window.radixelReadyAt) {
@@ -528,16 +553,21 @@ mergeInto(LibraryManager.library, {
     var c = RadixelDom.control(key, id);
     var text = !c ? '' : c.cls === RadixelDom.EDIT ? c.input.value : c.text;
     var length = lengthBytesUTF8(text);
-    if (length < size) stringToUTF8(text, buffer, size);
+    if (length < size) {
+      if (!RadixelDom.encoder) RadixelDom.encoder = new TextEncoder();
+      RadixelDom.encoder.encodeInto(text, HEAPU8.subarray(buffer, buffer + length));
+      HEAPU8[buffer + length] = 0;
+    }
     return length;
   },
 
   radixel_dom_set_text__deps: ['$RadixelDom'],
-  radixel_dom_set_text: function(key, id, text) {
+  radixel_dom_set_text: function(key, id, text, length) {
     var D = RadixelDom, c = D.control(key, id);
     if (!c) return;
-    c.text = UTF8ToString(text);
-    if (c.cls === D.EDIT) c.input.value = c.text;
+    c.text = D.text(text, length);
+    // A box given the text it shows keeps it: a long text is not laid out again.
+    if (c.cls === D.EDIT) { if (c.input.value !== c.text) c.input.value = c.text; }
     else if (c.label) c.label.textContent = D.withoutMnemonics(c.text);
     else if (c.legend) c.legend.textContent = D.withoutMnemonics(c.text);
     else if (!c.icon) c.el.textContent = (c.style & D.SS_NOPREFIX) || c.cls === D.BUTTON ? c.text : D.withoutMnemonics(c.text);
@@ -562,6 +592,7 @@ mergeInto(LibraryManager.library, {
     if (iconic && w.el.contains(document.activeElement)) w.focusBefore = document.activeElement;
     w.iconic = !!iconic;
     w.el.classList.toggle('rx-iconic', w.iconic);
+    D.fit();
     if (w.minimize) {
       w.minimize.textContent = w.iconic ? '\u25a1' : '\u2013';
       w.minimize.setAttribute('aria-label', w.iconic ? 'Restore' : 'Minimize');
@@ -584,8 +615,8 @@ mergeInto(LibraryManager.library, {
   radixel_dom_reset_system_menu: function(key) { RadixelDom.win(key).systemMenu = []; },
 
   radixel_dom_append_system_menu__deps: ['$RadixelDom'],
-  radixel_dom_append_system_menu: function(key, flags, id, text) {
-    RadixelDom.win(key).systemMenu.push({flags: flags, id: id, text: UTF8ToString(text)});
+  radixel_dom_append_system_menu: function(key, flags, id, text, length) {
+    RadixelDom.win(key).systemMenu.push({flags: flags, id: id, text: RadixelDom.text(text, length)});
   },
 
   radixel_dom_load_icon__deps: ['$RadixelDom'],
@@ -611,14 +642,14 @@ mergeInto(LibraryManager.library, {
   },
 
   radixel_dom_show_restart__deps: ['$RadixelDom'],
-  radixel_dom_show_restart: function(line, button) {
+  radixel_dom_show_restart: function(line, lineLength, button, buttonLength) {
     var D = RadixelDom;
     var p = D.element('p', 'rx-ended', document.getElementById('rx-desktop'));
     p.setAttribute('role', 'status');
-    D.element('span', '', p).textContent = UTF8ToString(line) + ' ';
+    D.element('span', '', p).textContent = D.text(line, lineLength) + ' ';
     var b = D.element('button', '', p);
     b.type = 'button';
-    b.textContent = UTF8ToString(button);
+    b.textContent = D.text(button, buttonLength);
     b.addEventListener('click', function() {
       p.remove();
       D.post(0, 0, 0, 0);
@@ -640,6 +671,16 @@ mergeInto(LibraryManager.library, {
   // What the page's tests and measurements look at.
   radixel_dom_page__deps: ['$RadixelDom'],
   radixel_dom_page: function() {
+    // A page saved from the browser holds the dialog as it was then: only
+    // the dialogs built now are live, so what was saved goes.
+    var desktop = document.getElementById('rx-desktop');
+    Array.prototype.slice.call(desktop.children).forEach(function(e) {
+      if (e.tagName !== 'NOSCRIPT') e.remove();
+    });
+    Array.prototype.forEach.call(document.querySelectorAll('dialog.rx-window'), function(e) { e.remove(); });
+    delete document.documentElement.dataset.ready;
+    delete document.documentElement.dataset.result;
+    window.addEventListener('resize', RadixelDom.fit);
     window.radixelPage = {
       idle: RadixelDom.idle,
       changes: function(id) { return RadixelDom.changes[id] || 0; },

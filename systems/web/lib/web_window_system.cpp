@@ -5,7 +5,9 @@
 #include "platform/messages.h"
 
 // The DOM side (systems/web/lib/dom_window_system.js). Windows are known there
-// by a key, controls by their template id; texts travel as UTF-8.
+// by a key, controls by their template id; texts travel as UTF-8, those a
+// person or the program may give (box texts, the restart line) with their
+// length, so an embedded NUL travels with the rest.
 extern "C" {
 void radixel_dom_create_window(int key, int templateId, int ownerKey, const char* caption, int cx, int cy,
                                std::uint32_t style, int pointSize);
@@ -18,17 +20,18 @@ void radixel_dom_show(int key);
 void radixel_dom_end(int key, int result);
 void radixel_dom_destroy(int key);
 int radixel_dom_get_text(int key, int id, char* buffer, int size);
-void radixel_dom_set_text(int key, int id, const char* text);
+void radixel_dom_set_text(int key, int id, const char* text, int length);
 int radixel_dom_is_checked(int key, int id);
 void radixel_dom_check(int key, int id, int checked);
 void radixel_dom_set_iconic(int key, int iconic);
 int radixel_dom_client_size(int key, int vertical);
 int radixel_dom_screen_size(int vertical);
 void radixel_dom_reset_system_menu(int key);
-void radixel_dom_append_system_menu(int key, std::uint32_t flags, std::uint32_t id, const char* text);
+void radixel_dom_append_system_menu(int key, std::uint32_t flags, std::uint32_t id, const char* text,
+                                    int length);
 int radixel_dom_load_icon(const unsigned char* ico, int size);
 void radixel_dom_set_icon(int key, int big, int pageIcon);
-void radixel_dom_show_restart(const char* line, const char* button);
+void radixel_dom_show_restart(const char* line, int lineLength, const char* button, int buttonLength);
 // Offers the page's state to its tests and measurements.
 void radixel_dom_page();
 // Waits (suspending the WebAssembly stack) for the next queued event.
@@ -47,6 +50,10 @@ static_assert(static_cast<int>(ControlClass::kButton) == 0 && static_cast<int>(C
 
 // The event the page queues when its restart button is pressed: no window.
 constexpr std::int32_t kNoWindow = 0;
+
+// A text's length for the DOM side. WebAssembly's memory is at most 4 GiB
+// and the page's far less, so a text in it is shorter than INT_MAX bytes.
+int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
 }  // namespace
 
@@ -158,7 +165,7 @@ std::intptr_t WebWindowSystem::Send(Window& w, std::uint32_t message, std::uintp
 }
 
 void WebWindowSystem::WaitForRestart(std::string_view line, std::string_view button) {
-  radixel_dom_show_restart(std::string(line).c_str(), std::string(button).c_str());
+  radixel_dom_show_restart(line.data(), Length(line), button.data(), Length(button));
   // Events still queued for windows that have gone are dropped on the way.
   while (NextEvent().window != kNoWindow) {
   }
@@ -181,7 +188,7 @@ std::string WebWindowSystem::GetItemText(WindowHandle window, int id) {
 }
 
 void WebWindowSystem::SetItemText(WindowHandle window, int id, std::string_view text) {
-  if (const Window* w = Get(window)) radixel_dom_set_text(w->key, id, std::string(text).c_str());
+  if (const Window* w = Get(window)) radixel_dom_set_text(w->key, id, text.data(), Length(text));
 }
 
 bool WebWindowSystem::IsItemChecked(WindowHandle window, int id) {
@@ -268,7 +275,7 @@ void WebWindowSystem::ResetSystemMenu(Window& w) {
   radixel_dom_reset_system_menu(w.key);
   for (const msg::SystemMenuItem& e : msg::kStandardSystemMenu) {
     w.systemMenu.push_back({e.flags, e.id, e.text});
-    radixel_dom_append_system_menu(w.key, e.flags, e.id, e.text);
+    radixel_dom_append_system_menu(w.key, e.flags, e.id, e.text, Length(e.text));
   }
 }
 
@@ -297,7 +304,7 @@ bool WebWindowSystem::AppendMenuItem(MenuHandle menu, std::uint32_t flags, std::
   w->systemMenu.push_back({flags, separator ? 0u : static_cast<std::uint32_t>(id),
                            separator ? std::string() : std::string(text)});
   const MenuEntry& entry = w->systemMenu.back();
-  radixel_dom_append_system_menu(w->key, entry.flags, entry.id, entry.text.c_str());
+  radixel_dom_append_system_menu(w->key, entry.flags, entry.id, entry.text.data(), Length(entry.text));
   return true;
 }
 

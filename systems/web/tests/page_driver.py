@@ -10,71 +10,57 @@ Run as a program, it serves one command per line on standard input and
 answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
-  list MODE CONTAINER | box MODE | clipped | ended MODE | quit
+  list MODE CONTAINER | box MODE | clipped | ended MODE |
+  screen WIDTH HEIGHT touch|mouse light|dark | outside | axe | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
 """
 
 import atexit
 import os
-import shutil
 import signal
 import sys
-import tempfile
 import time
 
-CHROMIUM_FLAGS = [
-    "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-    "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--window-size=800,600",
-]
+import browsers
+from browsers import BrowserUnavailable  # noqa: F401 (the page's users catch it from here)
 
-
-class BrowserUnavailable(Exception):
-    pass
-
-
-def find_browser():
-    for name in ("chromium", "chromium-browser"):
-        path = shutil.which(name)
-        if path:
-            return path
-    raise FileNotFoundError("no chromium on the PATH")
+VIOLATIONS = """
+window.radixelViolations = [];
+document.addEventListener('securitypolicyviolation', function(e) {
+  window.radixelViolations.push(e.violatedDirective + ' ' + (e.blockedURI || 'inline'));
+});
+"""
 
 
 class Page:
-    def __init__(self, page_path):
-        # Missing pieces are a set-up fault (tools/install-deps.sh web), not a
-        # reason to skip.
-        from selenium import webdriver
-        from selenium.webdriver.chrome.service import Service
-        chromedriver = shutil.which("chromedriver")
-        if not chromedriver:
-            raise FileNotFoundError("no chromedriver on the PATH")
-        self.profile = tempfile.mkdtemp(prefix="radixel-chromium-")
-        options = webdriver.ChromeOptions()
-        options.binary_location = find_browser()
-        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}"]:
-            options.add_argument(flag)
-        try:
-            self.driver = webdriver.Chrome(service=Service(executable_path=chromedriver), options=options)
-        except Exception as error:  # the browser itself could not start
-            shutil.rmtree(self.profile, ignore_errors=True)
-            raise BrowserUnavailable(str(error).splitlines()[0] if str(error) else type(error).__name__)
+    def __init__(self, page_path, engine=None):
+        self.browser = browsers.start(engine)
+        self.engine = self.browser.name
+        self.driver = getattr(self.browser, "driver", None)
         self.url = "file://" + os.path.abspath(page_path)
+        self.touch = False
+        # Every breach of the page's security policy is noted, from the
+        # first line of the page on, where the engine lets a script run
+        # that early (not WebKitGTK's driver); open() fails on any.
+        self.watches_policy = self.browser.preload(VIOLATIONS)
 
     def close(self):
-        if self.driver is not None:
-            self.driver.quit()  # ends chromedriver and the browser it started
+        if self.browser is not None:
+            self.browser.close()
+            self.browser = None
             self.driver = None
-            shutil.rmtree(self.profile, ignore_errors=True)
 
     # --- Plumbing -------------------------------------------------------------
     def cdp(self, command, params=None):
-        return self.driver.execute_cdp_cmd(command, params or {})
+        return self.browser.cdp(command, params)
 
     def script(self, source, *args):
-        return self.driver.execute_script(source, *args)
+        return self.browser.script(source, *args)
+
+    @property
+    def chromium(self):
+        return self.engine == "chromium"
 
     def wait_idle(self, timeout=5.0):
         """Waits until every input so far has been handled by the program."""
@@ -85,14 +71,43 @@ class Page:
             time.sleep(0.002)
         raise TimeoutError("the page did not become idle")
 
+    def screen(self, width, height, touch=False, dark=False):
+        """Emulates a screen WIDTH x HEIGHT CSS px (a phone's, with a touch
+        screen as its only pointer, when TOUCH) and the light or dark scheme.
+        On a touch screen a click is a tap. The emulation is Chromium's: the
+        other engines keep their own screen, the 800 x 600 one asked for by
+        default."""
+        if not self.chromium:
+            if (width, height, touch, dark) != (800, 600, False, False):
+                raise LookupError("only Chromium emulates another screen")
+            return
+        self.touch = touch
+        self.cdp("Emulation.setDeviceMetricsOverride",
+                 {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": touch})
+        self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
+        self.cdp("Emulation.setEmulatedMedia", {"features": [
+            {"name": "prefers-color-scheme", "value": "dark" if dark else "light"},
+            {"name": "pointer", "value": "coarse" if touch else "fine"},
+            {"name": "any-pointer", "value": "coarse" if touch else "fine"}]})
+
     def open(self):
-        self.driver.get(self.url)
+        self.browser.goto(self.url)
         until = time.monotonic() + 10
         while not self.script("return document.documentElement.dataset.ready === '1'"):
             if time.monotonic() > until:
                 raise TimeoutError("the dialog did not appear")
             time.sleep(0.005)
         self.wait_idle()
+        violations = self.script("return window.radixelViolations") if self.watches_policy else None
+        if violations:
+            raise RuntimeError(f"the page broke its security policy: {violations}")
+
+    @staticmethod
+    def css(target):
+        kind, _, rest = target.partition(":")
+        if kind != "css":
+            raise LookupError(f"{target}: only Chromium finds controls through the accessibility tree")
+        return rest
 
     def ax_nodes(self):
         nodes = self.cdp("Accessibility.getFullAXTree")["nodes"]
@@ -146,17 +161,34 @@ class Page:
 
     # --- What a person does ---------------------------------------------------
     def click(self, target, button="left"):
+        if not self.chromium:
+            rect = self.script("var e = document.querySelector(arguments[0]); e.scrollIntoView({block: 'nearest'});"
+                               "var r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom];",
+                               self.css(target))
+            x, y = (rect[0] + 3, rect[1] + 3) if button == "right" else ((rect[0] + rect[2]) / 2, (rect[1] + rect[3]) / 2)
+            self.browser.pointer(x, y, button)
+            self.wait_idle()
+            return
         node = self.node(target)
         self.cdp("DOM.scrollIntoViewIfNeeded", {"backendNodeId": node})
         quad = self.cdp("DOM.getBoxModel", {"backendNodeId": node})["model"]["border"]
         # A little inside the top-left corner: on a control that is the
         # control, on the dialog's client area it is free space.
         x, y = (quad[0] + 3, quad[1] + 3) if button == "right" else ((quad[0] + quad[4]) / 2, (quad[1] + quad[5]) / 2)
+        if self.touch and button == "left":
+            self.cdp("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+            self.cdp("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+            self.wait_idle()
+            return
         for kind in ("mousePressed", "mouseReleased"):
             self.cdp("Input.dispatchMouseEvent", {"type": kind, "x": x, "y": y, "button": button, "clickCount": 1})
         self.wait_idle()
 
     def key(self, name):
+        if not self.chromium:
+            self.browser.press(name)
+            self.wait_idle()
+            return
         keys = {
             "Enter": {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13, "text": "\r"},
             "Escape": {"key": "Escape", "code": "Escape", "windowsVirtualKeyCode": 27},
@@ -172,12 +204,24 @@ class Page:
         self.wait_idle()
 
     def focus(self, target):
+        if not self.chromium:
+            self.script("document.querySelector(arguments[0]).focus()", self.css(target))
+            self.wait_idle()
+            return
         self.cdp("DOM.focus", {"backendNodeId": self.node(target)})
         self.wait_idle()
 
     def type(self, target, text):
         """Replaces the box's text as typing does: select all, then type."""
         self.focus(target)
+        if not self.chromium:
+            self.script("document.activeElement.select()")
+            if text:
+                self.browser.insert(text)
+            else:
+                self.browser.press("Backspace")
+            self.wait_idle()
+            return
         self.cdp("Input.dispatchKeyEvent", {"type": "rawKeyDown", "key": "a", "code": "KeyA",
                                             "windowsVirtualKeyCode": 65, "modifiers": 2,
                                             "commands": ["selectAll"]})
@@ -257,12 +301,47 @@ class Page:
         return [self.ax(inside[0], "name")] + [self.ax(n, "name") for n in inside if self.ax(n, "role") == "StaticText"]
 
     def clipped(self):
-        """The texts on the page that do not show whole in their controls."""
+        """The texts on the page that do not show whole in their controls:
+        those whose text reaches past the control's inner edges (a touch
+        screen's wider tap bands lie outside the text and do not count)."""
         return self.script(
             "return Array.from(document.querySelectorAll('.rx-window .rx-control, .rx-sysmenu .rx-menuitem'))"
-            "  .filter(function(e) { return e.offsetParent && !e.matches('input, img, fieldset')"
-            "    && (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight); })"
+            "  .filter(function(e) { if (!e.offsetParent || e.matches('input, img, fieldset')) return false;"
+            "    var range = document.createRange(); range.selectNodeContents(e);"
+            "    var text = range.getBoundingClientRect(), box = e.getBoundingClientRect();"
+            "    var scale = box.width / e.offsetWidth;"
+            "    var left = box.left + e.clientLeft * scale, top = box.top + e.clientTop * scale;"
+            "    return text.left < left - 0.5 || text.top < top - 0.5"
+            "      || text.right > left + e.clientWidth * scale + 0.5 || text.bottom > top + e.clientHeight * scale + 0.5; })"
             "  .map(function(e) { return e.textContent; });")
+
+    def outside(self):
+        """What a person cannot see whole on the screen: the page's controls
+        (and the open box's) that reach past the viewport, and a page wider
+        than the viewport."""
+        return self.script(
+            "var width = document.documentElement.clientWidth, height = window.innerHeight;"
+            "var out = Array.from(document.querySelectorAll('section.rx-window .rx-control, dialog[open] .rx-control,"
+            "    .rx-caption-button, .rx-menubar-item'))"
+            "  .filter(function(e) { if (!e.offsetParent && e.tagName !== 'INPUT') return false;"
+            "    var r = e.getBoundingClientRect();"
+            "    return r.width > 0 && (r.left < 0 || r.top < 0 || r.right > width || r.bottom > height); })"
+            "  .map(function(e) { return e.textContent || e.dataset.id || e.tagName; });"
+            "var scroll = document.documentElement.scrollWidth;"
+            "if (scroll !== width) out.push('page ' + scroll + ' px wide in a viewport of ' + width);"
+            "return out;")
+
+    def axe(self):
+        """What axe-core finds against WCAG 2.2 AA and its best practices on
+        the page as it is now: one "RULE: ELEMENT" line per finding."""
+        if not self.script("return typeof axe !== 'undefined'"):
+            with open(os.path.join(browsers.NODE_MODULES, "axe-core", "axe.min.js"), encoding="utf-8") as f:
+                self.script(f.read() + "\nreturn true;")
+        return self.script(
+            "return axe.run(document, {runOnly: {type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa',"
+            "    'wcag22aa', 'best-practice']}}).then(function(result) {"
+            "  return [].concat.apply([], result.violations.map(function(v) {"
+            "    return v.nodes.map(function(n) { return v.id + ': ' + n.target.join(' '); }); })); });")
 
     def ended(self, mode):
         """Whether the page says the dialog has ended, and the result it ended with."""
@@ -355,6 +434,13 @@ def serve(page_path):
                 answer("ok", *page.box(args[0]))
             elif command == "clipped":
                 answer("ok", *page.clipped())
+            elif command == "screen":
+                page.screen(int(args[0]), int(args[1]), touch=args[2] == "touch", dark=args[3] == "dark")
+                answer("ok")
+            elif command == "axe":
+                answer("ok", *page.axe())
+            elif command == "outside":
+                answer("ok", *page.outside())
             elif command == "ended":
                 answer("ok", *page.ended(args[0]))
             else:

@@ -1,5 +1,5 @@
 // The person-level cases on the page in a headless Chromium, once through
-// the DOM and once through the accessibility tree alone, and what only the
+// the DOM, once through the accessibility tree alone, once on a phone, and what only the
 // page does: starting the dialog again once it has ended. One browser
 // serves the whole program; a machine where it cannot start skips it.
 #include <gtest/gtest.h>
@@ -16,6 +16,12 @@ INSTANTIATE_PERSON_CASES(Dom, [] {
 })
 INSTANTIATE_PERSON_CASES(Accessibility, [] {
   return std::make_unique<radixel::testing::WebDriver>(radixel::testing::WebDriver::Finder::kAccessibility);
+})
+// A phone in the dark: a touch screen narrower than the dialog, where every
+// click is a tap.
+INSTANTIATE_PERSON_CASES(Phone, [] {
+  return std::make_unique<radixel::testing::WebDriver>(radixel::testing::WebDriver::Finder::kDom,
+                                                       radixel::testing::WebDriver::Screen{"360", "640", "touch", "dark"});
 })
 
 namespace radixel::testing {
@@ -45,6 +51,50 @@ TEST(PageTest, EveryTextShowsWholeInTheDialogAndItsBoxes) {
   EXPECT_EQ(person.ClippedTexts(), std::vector<std::string>{});
   EXPECT_EQ(person.ClippedTexts(ID_APP_NOTICE), std::vector<std::string>{});
   EXPECT_EQ(person.ClippedTexts(ID_HELP), std::vector<std::string>{});
+}
+
+// A phone: the dialog, and the Help box above it, fit the screen whole,
+// the page does not scroll sideways, and a tap converts.
+TEST(PageTest, PhoneScreensShowEverythingAndConvert) {
+  struct Row {
+    const char* width;
+    const char* scheme;
+  };
+  constexpr Row kScreens[] = {{"320", "light"}, {"360", "dark"}, {"390", "light"}};
+  for (const Row& row : kScreens) {
+    SCOPED_TRACE(row.width);
+    WebDriver person(WebDriver::Finder::kDom, WebDriver::Screen{row.width, "640", "touch", row.scheme});
+    person.Open();
+    EXPECT_EQ(PageSession::Call({"outside"}), std::vector<std::string>{});
+    person.Click(IDC_DEC_TO_BIN);
+    person.Type(IDC_INPUT, "255");
+    person.Click(IDOK);
+    EXPECT_EQ(person.Text(IDC_OUTPUT), "11111111");
+    PageSession::Call({"click", "css:.rx-menubar [data-id=\"" + std::to_string(ID_HELP) + "\"]"});
+    EXPECT_EQ(PageSession::Call({"outside"}), std::vector<std::string>{});
+    PageSession::Call({"click", "css:dialog[open] [data-id=\"1\"]"});
+  }
+}
+
+// axe-core, in the light and the dark scheme, on the dialog alone and with
+// each of its boxes open above it.
+TEST(PageTest, AxeFindsNothingOnTheDialogOrItsBoxesLightOrDark) {
+  for (const char* scheme : {"light", "dark"}) {
+    SCOPED_TRACE(scheme);
+    WebDriver person(WebDriver::Finder::kDom, WebDriver::Screen{"800", "600", "mouse", scheme});
+    person.Open();
+    EXPECT_EQ(PageSession::Call({"axe"}), std::vector<std::string>{});
+    for (const std::string& opener : {"css:.rx-menubar [data-id=\"" + std::to_string(ID_APP_NOTICE) + "\"]",
+                                     "css:.rx-menubar [data-id=\"" + std::to_string(ID_HELP) + "\"]"}) {
+      PageSession::Call({"click", opener});
+      EXPECT_EQ(PageSession::Call({"axe"}), std::vector<std::string>{}) << opener;
+      PageSession::Call({"click", "css:dialog[open] [data-id=\"1\"]"});
+    }
+    PageSession::Call({"key", "AltSpace"});
+    PageSession::Call({"click", "css:.rx-sysmenu [data-id=\"" + std::to_string(IDM_ABOUTBOX) + "\"]"});
+    EXPECT_EQ(PageSession::Call({"axe"}), std::vector<std::string>{}) << "version box";
+    PageSession::Call({"click", "css:dialog[open] [data-id=\"1\"]"});
+  }
 }
 
 }  // namespace

@@ -174,7 +174,10 @@ std::string WebDriver::Target(int id) const {
 
 // --- What a person does ----------------------------------------------------------
 
-void WebDriver::Open() { PageSession::Call({"open"}); }
+void WebDriver::Open() {
+  PageSession::Call({"screen", screen_.width, screen_.height, screen_.pointer, screen_.scheme});
+  PageSession::Call({"open"});
+}
 
 void WebDriver::Type(int id, std::string_view text) { PageSession::Call({"type", Target(id), std::string(text)}); }
 

@@ -26,10 +26,19 @@ class PageSession {
   static void End();
 };
 
+// The screen the page is opened on: the page driver's "screen" fields.
+struct PageScreen {
+  const char* width = "800";
+  const char* height = "600";
+  const char* pointer = "mouse";
+  const char* scheme = "light";
+};
+
 class WebDriver : public PersonDriver {
  public:
   enum class Finder { kDom, kAccessibility };
-  explicit WebDriver(Finder finder) : finder_(finder) {}
+  using Screen = PageScreen;
+  explicit WebDriver(Finder finder, Screen screen = {}) : finder_(finder), screen_(screen) {}
 
   void Open() override;
   void Type(int id, std::string_view text) override;
@@ -63,6 +72,7 @@ class WebDriver : public PersonDriver {
   const char* Mode() const { return ByDom() ? "css" : "ax"; }
 
   Finder finder_;
+  Screen screen_;
 };
 
 }  // namespace radixel::testing
