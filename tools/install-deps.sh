@@ -19,7 +19,7 @@ control_build_deps() {
 declare -A groups=(
   [core]="build-essential libbenchmark-dev $(control_build_deps | tr '\n' ' ')"
   [qt]="libx11-dev"  # Qt itself is a build dependency of the package, in core
-  [bench]="python3 time"
+  [bench]="python3 time perl hyperfine valgrind"
   [fuzz]="clang libclang-rt-14-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
   [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils icoutils libxml2-utils librsvg2-bin imagemagick"
