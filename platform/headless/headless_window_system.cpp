@@ -295,11 +295,10 @@ int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, i
   Window* w = Get(window);
   if (w == nullptr) return 0;
   if (const Window::Control* run = w->FindRun(firstId, lastId)) {
-    // From the last button to the first, without a branch on which one is
-    // checked (a different one from press to press).
-    int checked = 0;
-    for (int k = lastId - firstId; k >= 0; --k) checked = run[k].checked ? firstId + k : checked;
-    return checked;
+    for (int k = 0; k <= lastId - firstId; ++k) {
+      if (run[k].checked) return firstId + k;
+    }
+    return 0;
   }
   for (int id = firstId; id <= lastId; ++id) {
     const Window::Control* c = w->Find(id);
