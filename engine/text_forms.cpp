@@ -38,13 +38,39 @@ void AddOneInLastPlace(char* digits, int kept, int& exponent) {
   }
 }
 
+// Whole numbers written from their integer digits: below 2^127 where the
+// compiler has a 128-bit integer (hexadecimal inputs of up to 31 digits),
+// below 2^64 elsewhere.
+#ifdef __SIZEOF_INT128__
+__extension__ typedef unsigned __int128 WholeNumber;
+constexpr double kWholeNumberLimit = 170141183460469231731687303715884105728.0;  // 2^127
+#else
+using WholeNumber = std::uint64_t;
+constexpr double kWholeNumberLimit = 18446744073709551616.0;  // 2^64
+#endif
+
+// The decimal digits of `whole`; returns their count. Above 2^64 it is
+// written as two parts, the digits above 10^19 and the 19 below.
+int WholeNumberText(WholeNumber whole, char (&text)[40]) {
+  constexpr std::uint64_t kTenToTheNineteenth = 10000000000000000000u;
+  if (whole <= UINT64_MAX) {
+    return static_cast<int>(
+        std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(whole)).ptr - text);
+  }
+  char* const high = std::to_chars(text, text + sizeof text,
+                                   static_cast<std::uint64_t>(whole / kTenToTheNineteenth)).ptr;
+  auto low = static_cast<std::uint64_t>(whole % kTenToTheNineteenth);
+  for (int i = 18; i >= 0; --i, low /= 10) high[i] = static_cast<char>('0' + low % 10);
+  return static_cast<int>(high + 19 - text);
+}
+
 // The first 17 significant digits of `whole` (at least 1), correctly
 // rounded (to nearest, a tie to even, as the floating forms round), and
 // its decimal exponent: the whole numbers a sum of hexadecimal or binary
 // digits gives, written from their integer digits.
-void WholeNumberDigits(std::uint64_t whole, char (&digits)[kExact], int& exponent) {
-  char text[20];
-  const int count = static_cast<int>(std::to_chars(text, text + sizeof text, whole).ptr - text);
+void WholeNumberDigits(WholeNumber whole, char (&digits)[kExact], int& exponent) {
+  char text[40];
+  const int count = WholeNumberText(whole, text);
   exponent = count - 1;
   if (count <= kExact) {
     std::memcpy(digits, text, static_cast<std::size_t>(count));
@@ -82,8 +108,8 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   // 17 significant digits, correctly rounded, and the decimal exponent.
   char digits[kExact];
   int exponent = 0;
-  if (value < 18446744073709551616.0 && value == std::floor(value)) {
-    WholeNumberDigits(static_cast<std::uint64_t>(value), digits, exponent);
+  if (value < kWholeNumberLimit && value == std::floor(value)) {
+    WholeNumberDigits(static_cast<WholeNumber>(value), digits, exponent);
   } else {
     // d.dddddddddddddddde±XX
     char sci[40];
