@@ -37,6 +37,16 @@ struct HeadlessWindowSystem::Window {
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
     std::uint16_t groupFirst = 0;
     std::uint16_t groupEnd = 0;
+    // Kept in the first control of a group, for the group's radio buttons:
+    // [radioFirst, radioEnd) in `controls` holds them all and nothing else
+    // (radiosAdjacent), and, while soleKnown, `sole` is the one of them
+    // checked (null: none is), so that a click, or setting or reading the
+    // group at once, needs no look at every button.
+    std::uint16_t radioFirst = 0;
+    std::uint16_t radioEnd = 0;
+    bool radiosAdjacent = false;
+    bool soleKnown = true;
+    Control* sole = nullptr;
     // How many controls from this one on have ids one above the one before,
     // each the control its id finds: a range of ids from here is that many
     // neighbours, reached without a look-up each (a radio group's buttons).
@@ -86,6 +96,7 @@ struct HeadlessWindowSystem::Window {
           controls[j].groupFirst = static_cast<std::uint16_t>(first);
           controls[j].groupEnd = static_cast<std::uint16_t>(i);
         }
+        IndexRadios(first, i);
         first = i;
       }
     }
@@ -113,6 +124,39 @@ struct HeadlessWindowSystem::Window {
     placesData = places.data();
     placesSize = places.size();
     IndexIdRuns();
+  }
+  // The radio buttons of the group [first, end), all unchecked.
+  void IndexRadios(std::size_t first, std::size_t end) {
+    if (first == end) return;
+    Control& leader = controls[first];
+    std::size_t radios = 0;
+    for (std::size_t i = first; i < end; ++i) {
+      if (!controls[i].radio) continue;
+      if (radios++ == 0) leader.radioFirst = static_cast<std::uint16_t>(i);
+      leader.radioEnd = static_cast<std::uint16_t>(i + 1);
+    }
+    leader.radiosAdjacent =
+        radios > 0 && radios == static_cast<std::size_t>(leader.radioEnd - leader.radioFirst);
+  }
+  // Sets a control's check mark, keeping its group's record of the one
+  // checked radio button.
+  void SetChecked(Control& c, bool checked) {
+    if (c.radio) {
+      Control& leader = controls[c.groupFirst];
+      if (checked && leader.sole != nullptr && leader.sole != &c) leader.soleKnown = false;
+      if (checked && leader.sole == nullptr) leader.sole = &c;
+      if (!checked && leader.sole == &c) leader.sole = nullptr;
+    }
+    c.checked = checked;
+  }
+  // The first control of the group whose radio buttons are exactly the
+  // `count` controls from `run` on, or null when they are not.
+  Control* RadioGroupOf(Control* run, long long count) {
+    Control& leader = controls[run->groupFirst];
+    const auto at = run - controls.data();
+    return leader.radiosAdjacent && at == leader.radioFirst && count == leader.radioEnd - at
+               ? &leader
+               : nullptr;
   }
   void IndexIdRuns() {
     for (std::size_t i = controls.size(); i-- > 0;) {
@@ -288,13 +332,15 @@ bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
 
 void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) {
   Window* w = Get(window);
-  if (Window::Control* c = w ? w->Find(id) : nullptr) c->checked = checked;
+  if (Window::Control* c = w ? w->Find(id) : nullptr) w->SetChecked(*c, checked);
 }
 
 int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
   Window* w = Get(window);
   if (w == nullptr) return 0;
-  if (const Window::Control* run = w->FindRun(firstId, lastId)) {
+  if (Window::Control* run = w->FindRun(firstId, lastId)) {
+    const Window::Control* group = w->RadioGroupOf(run, lastId - firstId + 1LL);
+    if (group && group->soleKnown) return group->sole ? group->sole->tmpl->id : 0;
     for (int k = 0; k <= lastId - firstId; ++k) {
       if (run[k].checked) return firstId + k;
     }
@@ -312,11 +358,25 @@ void HeadlessWindowSystem::CheckRadioButton(WindowHandle window, int firstId, in
   Window* w = Get(window);
   if (w == nullptr) return;
   if (Window::Control* run = w->FindRun(firstId, lastId)) {
-    for (int k = 0; k <= lastId - firstId; ++k) run[k].checked = firstId + k == checkedId;
+    Window::Control* const chosen =
+        checkedId >= firstId && checkedId <= lastId ? run + (checkedId - firstId) : nullptr;
+    if (Window::Control* group = w->RadioGroupOf(run, lastId - firstId + 1LL)) {
+      // The whole group at once: only the buttons that change are touched.
+      if (!group->soleKnown) {
+        for (int k = 0; k <= lastId - firstId; ++k) run[k].checked = false;
+      } else if (group->sole != nullptr) {
+        group->sole->checked = false;
+      }
+      if (chosen) chosen->checked = true;
+      group->sole = chosen;
+      group->soleKnown = true;
+      return;
+    }
+    for (int k = 0; k <= lastId - firstId; ++k) w->SetChecked(run[k], run + k == chosen);
     return;
   }
   for (int id = firstId; id <= lastId; ++id) {
-    if (Window::Control* c = w->Find(id)) c->checked = id == checkedId;
+    if (Window::Control* c = w->Find(id)) w->SetChecked(*c, id == checkedId);
   }
 }
 
@@ -475,12 +535,17 @@ void HeadlessWindowSystem::Click(int id) {
   if (c->radio) {
     // An automatic radio button checks itself and clears the rest of its
     // group; the other controls of the group keep their check marks.
-    // (Bitwise, not short-circuit: which buttons are checked varies from
-    // click to click and would make a poor guess for a branch.)
-    for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
-      Window::Control& other = w.controls[i];
-      other.checked = (other.checked & !other.radio) | (&other == c);
+    Window::Control& group = w.controls[c->groupFirst];
+    if (group.soleKnown) {
+      if (group.sole != nullptr) group.sole->checked = false;
+    } else {
+      for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
+        if (w.controls[i].radio) w.controls[i].checked = false;
+      }
     }
+    c->checked = true;
+    group.sole = c;
+    group.soleKnown = true;
   }
   SendCommand(w, id, kBnClicked);
 }
