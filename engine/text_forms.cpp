@@ -99,10 +99,14 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
     value = -value;
   }
   // A whole number below 10^12 has at most 12 digits: all of them, and the point.
-  if (value >= 1.0 && value < 1e12 && value == std::floor(value)) {
-    p = std::to_chars(p, out + sizeof out, static_cast<std::uint64_t>(value)).ptr;
-    *p++ = '.';
-    return static_cast<std::size_t>(p - out);
+  // (Its integer, which it holds exactly, tells whether it is whole.)
+  if (value >= 1.0 && value < 1e12) {
+    const auto whole = static_cast<std::uint64_t>(value);
+    if (static_cast<double>(whole) == value) {
+      p = std::to_chars(p, out + sizeof out, whole).ptr;
+      *p++ = '.';
+      return static_cast<std::size_t>(p - out);
+    }
   }
 
   // 17 significant digits, correctly rounded, and the decimal exponent.
