@@ -37,14 +37,13 @@ struct HeadlessWindowSystem::Window {
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
     std::uint16_t groupFirst = 0;
     std::uint16_t groupEnd = 0;
-    // Kept in the first control of a group, for the group's radio buttons:
-    // [radioFirst, radioEnd) in `controls` holds them all and nothing else
-    // (radiosAdjacent), and, while soleKnown, `sole` is the one of them
-    // checked (null: none is), so that a click, or setting or reading the
-    // group at once, needs no look at every button.
-    std::uint16_t radioFirst = 0;
-    std::uint16_t radioEnd = 0;
-    bool radiosAdjacent = false;
+    // On the first radio button of a group whose radio buttons stand side
+    // by side: how many there are (0 elsewhere).
+    std::uint16_t groupRadios = 0;
+    // Kept in the first control of a group: while soleKnown, `sole` is the
+    // one radio button of the group checked (null: none is), so that a
+    // click, or setting or reading the group at once, needs no look at
+    // every button.
     bool soleKnown = true;
     Control* sole = nullptr;
     // How many controls from this one on have ids one above the one before,
@@ -127,16 +126,17 @@ struct HeadlessWindowSystem::Window {
   }
   // The radio buttons of the group [first, end), all unchecked.
   void IndexRadios(std::size_t first, std::size_t end) {
-    if (first == end) return;
-    Control& leader = controls[first];
     std::size_t radios = 0;
+    std::size_t firstRadio = 0;
+    std::size_t lastRadio = 0;
     for (std::size_t i = first; i < end; ++i) {
       if (!controls[i].radio) continue;
-      if (radios++ == 0) leader.radioFirst = static_cast<std::uint16_t>(i);
-      leader.radioEnd = static_cast<std::uint16_t>(i + 1);
+      if (radios++ == 0) firstRadio = i;
+      lastRadio = i;
     }
-    leader.radiosAdjacent =
-        radios > 0 && radios == static_cast<std::size_t>(leader.radioEnd - leader.radioFirst);
+    if (radios > 0 && radios <= 0xFFFF && radios == lastRadio - firstRadio + 1) {
+      controls[firstRadio].groupRadios = static_cast<std::uint16_t>(radios);
+    }
   }
   // Sets a control's check mark, keeping its group's record of the one
   // checked radio button.
@@ -152,11 +152,7 @@ struct HeadlessWindowSystem::Window {
   // The first control of the group whose radio buttons are exactly the
   // `count` controls from `run` on, or null when they are not.
   Control* RadioGroupOf(Control* run, long long count) {
-    Control& leader = controls[run->groupFirst];
-    const auto at = run - controls.data();
-    return leader.radiosAdjacent && at == leader.radioFirst && count == leader.radioEnd - at
-               ? &leader
-               : nullptr;
+    return run->groupRadios != 0 && run->groupRadios == count ? &controls[run->groupFirst] : nullptr;
   }
   void IndexIdRuns() {
     for (std::size_t i = controls.size(); i-- > 0;) {
