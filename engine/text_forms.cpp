@@ -216,6 +216,13 @@ bool ReadWholePart(std::string_view text, std::uint64_t& value) {
   while (first < end && text[first] == '0') ++first;
   value = 0;
   if (first == end) return true;
+  // Up to 19 digits never pass 2^64: they are added up without a check.
+  if (end - first <= 19) {
+    for (std::size_t i = first; i < end; ++i) {
+      value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    return true;
+  }
   const auto [ptr, ec] = std::from_chars(text.data() + first, text.data() + end, value);
   return ec == std::errc() && ptr == text.data() + end;
 }
