@@ -39,6 +39,8 @@ bench:
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bin/radixel_bench
+	bench/press_instructions.sh build/release/bin/radixel_bench
+	bench/cli_oneshot.sh build/release/bin/radixel-cli
 	bench/cli_batch.sh build/release/bin/radixel-cli
 	bench/cli_long_lines.sh build/release/bin/radixel-cli
 	bench/startup/run_startup.sh build/release

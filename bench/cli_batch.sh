@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Times radixel-cli --batch on LINES mixed lines (default 1,000,000: every
 # mode, inputs of 1 to 19 characters, some illegal; bench/batch_input.awk)
-# against a plain Python loop doing the same conversions, in interleaved
-# rounds, and checks that the output is the same bytes as before:
+# against its peers doing the same conversions, in interleaved rounds: perl
+# with hex() and oct(), an idiomatic Python and a naive Python loop (both
+# with int() and format(), run by /usr/bin/python3, Debian's python3,
+# whatever the PATH holds), and a C++ floor with getline, strtoull and
+# snprintf (bench/peers/). With valgrind present it counts radixel-cli's
+# instructions a line on 100,000 of the lines. It checks that the output is
+# the same bytes as before:
 #   bench/cli_batch.sh [path/to/radixel-cli] [LINES]
 # The output is compared with the checksum in bench/cli_batch.sha256 (made
 # for 1,000,000 lines), or, when REFERENCE_CLI names another radixel-cli,
@@ -14,10 +19,13 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 cli=${1:-$here/build/release/bin/radixel-cli}
 lines=${2:-1000000}
 rounds=3
+python=/usr/bin/python3
+floor=$(dirname "$cli")/radixel_batch_floor
 [[ -x $cli ]] || { echo "cli_batch: no program at $cli (build the release preset first)" >&2; exit 2; }
+[[ -x $floor ]] || { echo "cli_batch: no floor program at $floor (build the release preset first)" >&2; exit 2; }
 [[ -x /usr/bin/time ]] || { echo "cli_batch: needs GNU time (tools/install-deps.sh bench)" >&2; exit 2; }
-command -v python3 >/dev/null || { echo "cli_batch: needs python3 (tools/install-deps.sh bench)" >&2; exit 2; }
-
+[[ -x $python ]] || { echo "cli_batch: needs $python (tools/install-deps.sh bench)" >&2; exit 2; }
+command -v perl >/dev/null || { echo "cli_batch: needs perl (tools/install-deps.sh bench)" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -49,27 +57,58 @@ else
 fi
 
 # --- Interleaved rounds --------------------------------------------------------
-# The Python loop is timed with its output buffered, as a script's is.
-best_cli= best_py= peak=0
+# Each peer's best CPU time, by name; the Python peers' output is buffered,
+# as a script's is.
+names=(radixel-cli perl "idiomatic Python" "naive Python loop" "C floor")
+peer0=("$cli" --batch)
+peer1=(perl "$here/bench/peers/perl_batch.pl")
+peer2=(env -u PYTHONUNBUFFERED "$python" "$here/bench/peers/idiomatic_batch.py")
+peer3=(env -u PYTHONUNBUFFERED "$python" "$here/bench/peers/naive_batch.py")
+peer4=("$floor")
+declare -A best
+peak=0
 for round in $(seq "$rounds"); do
-  read -r cli_s cli_kib < <(measure "$work/large" "$work/out" "$cli" --batch)
-  read -r py_s _ < <(measure "$work/large" "$work/py" \
-    env -u PYTHONUNBUFFERED python3 "$here/bench/naive_batch.py")
-  echo "round $round: radixel-cli ${cli_s} s CPU, peak ${cli_kib} KiB; Python loop ${py_s} s CPU"
-  if [[ -z $best_cli ]] || awk -v a="$cli_s" -v b="$best_cli" 'BEGIN { exit !(a < b) }'; then best_cli=$cli_s; fi
-  if [[ -z $best_py ]] || awk -v a="$py_s" -v b="$best_py" 'BEGIN { exit !(a < b) }'; then best_py=$py_s; fi
-  (( cli_kib > peak )) && peak=$cli_kib
+  report="round $round:"
+  for i in "${!names[@]}"; do
+    declare -n peer=peer$i
+    read -r seconds kib < <(measure "$work/large" "$work/peer" "${peer[@]}")
+    name=${names[i]}
+    report+=" $name ${seconds} s;"
+    if [[ -z ${best[$name]:-} ]] || awk -v a="$seconds" -v b="${best[$name]}" 'BEGIN { exit !(a < b) }'; then
+      best[$name]=$seconds
+    fi
+    if (( i == 0 && kib > peak )); then peak=$kib; fi
+  done
+  echo "${report%;}"
 done
 read -r _ small_kib < <(measure "$work/small" "$work/out" "$cli" --batch)
 
 verdict() { if awk "BEGIN { exit !($1) }"; then echo met; else echo "NOT met"; fi; }
-awk -v c="$best_cli" -v p="$best_py" -v n="$lines" 'BEGIN {
-  printf "best of %d lines: radixel-cli %.3f s CPU (%.0f ns a line), Python loop %.3f s CPU\n", n, c, c * 1e9 / n, p
-  printf "ratio: radixel-cli is %.1fx faster than the Python loop\n", (c > 0 ? p / c : 0)
-}'
+ours=${best[radixel-cli]}
+echo "best CPU time (user + system) of $rounds rounds, $lines lines:"
+for name in "${names[@]}"; do
+  awk -v name="$name" -v s="${best[$name]}" -v c="$ours" -v n="$lines" 'BEGIN {
+    printf "  %-18s %6.3f s (%4.0f ns a line)", name, s, s * 1e9 / n
+    if (name != "radixel-cli") printf "; radixel-cli %.2fx faster", (c > 0 ? s / c : 0)
+    printf "\n" }'
+done
 if [[ $lines -eq 1000000 ]]; then
-  echo "target: under 0.3 s CPU for 1000000 lines: $(verdict "$best_cli < 0.3")"
-  echo "target: at least 4x faster than the Python loop: $(verdict "$best_cli * 4 <= $best_py")"
+  echo "target: under 0.3 s CPU for 1000000 lines: $(verdict "$ours < 0.3")"
 fi
+echo "target: at least 3x faster than perl: $(verdict "$ours * 3 <= ${best[perl]}")"
+echo "target: at least 4x faster than the naive Python loop: $(verdict "$ours * 4 <= ${best[naive Python loop]}")"
 echo "memory: peak ${peak} KiB for $lines lines, ${small_kib} KiB for 1000 lines" \
   "(target: flat, within 1 MiB): $(verdict "$peak - $small_kib <= 1024")"
+
+# --- Instructions a line ---------------------------------------------------------
+if command -v valgrind >/dev/null; then
+  head -n 100000 "$work/large" > "$work/counted"
+  counted=$(wc -l < "$work/counted")
+  ir=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null "$cli" --batch \
+         < "$work/counted" 2>&1 >/dev/null | awk '/Collected/ { print $NF }')
+  awk -v ir="$ir" -v n="$counted" 'BEGIN {
+    a = ir / n
+    printf "instructions a line (callgrind, %d lines): %.0f; target: at most 700: %s\n", n, a, (a <= 700 ? "met" : "NOT met") }'
+else
+  echo "instructions a line: not counted (valgrind is missing; tools/install-deps.sh bench)"
+fi

@@ -2,12 +2,19 @@
 // it: type an 8-character input, click the mode's radio button, click OK
 // (data exchange in, conversion, data exchange out). Besides the time it
 // reports the heap allocations per press, and at the end each mode's
-// median against the target: under 300 ns and no allocation.
+// median against the target: under 100 ns and no allocation.
+//
+// `radixel_bench --presses INDEX COUNT` instead makes COUNT presses of the
+// INDEX-th press alone and prints its name, for counting instructions
+// under callgrind (bench/press_instructions.sh).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/conversion_form.h"
@@ -21,7 +28,7 @@ namespace {
 
 using radixel::testing::AllocationCount;
 
-constexpr double kTargetNs = 300.0;
+constexpr double kTargetNs = 100.0;
 
 struct Press {
   int mode;
@@ -42,6 +49,18 @@ const Press kPresses[] = {
     {MODE_DEC_TO_BIN, "99999999", "00000000", kMsgRange, "OutOfRange"},
 };
 
+std::string PressName(const Press& press) {
+  return "BM_Press/" + std::string(kModes[static_cast<std::size_t>(press.mode)].name) + press.suffix;
+}
+
+// What the press shows, when it is not what it should: its first press
+// must show it.
+std::string Unexpected(const radixel::ui::BoxesView& boxes, const Press& press) {
+  if (boxes.output == press.output && boxes.errors == press.errors) return {};
+  return "unexpected output \"" + std::string(boxes.output) + "\", errors \"" +
+         std::string(boxes.errors) + "\"";
+}
+
 void BM_Press(benchmark::State& state, const Press& press) {
   namespace platform = radixel::platform;
   namespace ui = radixel::ui;
@@ -50,11 +69,8 @@ void BM_Press(benchmark::State& state, const Press& press) {
   CConversionForm form(IDD_CONVERTER_DIALOG);
   form.Create();
 
-  const ui::BoxesView boxes = ui::Press(ws, form.m_hWnd, press.mode, press.input);
-  if (boxes.output != press.output || boxes.errors != press.errors) {
-    state.SkipWithError(("unexpected output \"" + std::string(boxes.output) + "\", errors \"" +
-                         std::string(boxes.errors) + "\"").c_str());
-  }
+  const std::string unexpected = Unexpected(ui::Press(ws, form.m_hWnd, press.mode, press.input), press);
+  if (!unexpected.empty()) state.SkipWithError(unexpected.c_str());
 
   const std::uint64_t start = AllocationCount();
   for (auto _ : state) {
@@ -86,13 +102,39 @@ class SummaryReporter : public benchmark::ConsoleReporter {
   }
 };
 
+// COUNT presses of one press alone, for callgrind; prints the press's name.
+// Status 1 when the press shows what it should not, 3 when there is no
+// such press.
+int CountedPresses(std::size_t index, long count) {
+  namespace platform = radixel::platform;
+  namespace ui = radixel::ui;
+  if (index >= std::size(kPresses) || count < 1) return 3;  // no such press
+  const Press& press = kPresses[index];
+  platform::HeadlessWindowSystem ws;
+  const platform::ModuleScope module(ws, radixel::res::Module());
+  CConversionForm form(IDD_CONVERTER_DIALOG);
+  form.Create();
+  const std::string unexpected = Unexpected(ui::Press(ws, form.m_hWnd, press.mode, press.input), press);
+  if (!unexpected.empty()) {
+    std::fprintf(stderr, "%s: %s\n", PressName(press).c_str(), unexpected.c_str());
+    return 1;
+  }
+  for (long i = 1; i < count; ++i) {
+    benchmark::DoNotOptimize(ui::Press(ws, form.m_hWnd, press.mode, press.input));
+  }
+  form.DestroyWindow();
+  std::printf("%s\n", PressName(press).c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string_view(argv[1]) == "--presses") {
+    return CountedPresses(std::strtoul(argv[2], nullptr, 10), std::strtol(argv[3], nullptr, 10));
+  }
   for (const Press& press : kPresses) {
-    const std::string name =
-        "BM_Press/" + std::string(kModes[static_cast<std::size_t>(press.mode)].name) + press.suffix;
-    benchmark::RegisterBenchmark(name.c_str(), BM_Press, press)->Repetitions(5);
+    benchmark::RegisterBenchmark(PressName(press).c_str(), BM_Press, press)->Repetitions(5);
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

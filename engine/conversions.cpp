@@ -8,6 +8,7 @@
 
 #include "engine/conversion_form.h"
 
+using radixel::engine::Floor;
 using radixel::engine::FormatDecimal12;
 using radixel::engine::FormatHex;
 using radixel::engine::HighestPowerOfTwo;
@@ -80,7 +81,7 @@ void CConversionForm::DecimalToHexadecimal() {
   // The value is read from the whole text, not from the buffer's copy, which
   // holds only the first 19 characters.
   m_dResult = ReadLeadingDecimal(m_strInput.view());
-  m_nValue = TruncateToInt(std::floor(m_dResult));
+  m_nValue = TruncateToInt(Floor(m_dResult));
   // The whole part is written exactly for every value a 64-bit integer holds.
   std::uint64_t whole = 0;
   if (!ReadWholePart(m_strInput.view(), whole)) {
@@ -107,7 +108,7 @@ void CConversionForm::DecimalToBinary() {
   CopyAndCheck(m_strInput, kDecimalLegalSet);
   if (!m_bIllegal && !m_bOverflow) {
     m_dResult = ReadLeadingDecimal(m_strInput.view());
-    m_nValue = TruncateToInt(std::floor(m_dResult));
+    m_nValue = TruncateToInt(Floor(m_dResult));
     if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
     m_strOutput = kBinaryTemplate;
     if (!m_bOutOfRange && m_nValue > 0) {

@@ -1,28 +1,50 @@
 #include "engine/text_forms.h"
 
-#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstring>
-#include <limits>
-
-// The Windows build reads and writes floating digits through mingw-w64's C
-// runtime (exact, and the program never leaves the "C" locale): libstdc++'s
-// floating-point <charconv> alone would double the size of the program.
-// The browser build does the same: its C++ library has no floating-point
-// <charconv> at all.
-#if defined(_WIN32) || defined(__EMSCRIPTEN__)
-#define RADIXEL_FLOAT_TEXT_FROM_CRT 1
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+
+#ifdef __GLIBC__
+#include <clocale>
+#include <locale.h>
 #endif
+
+// Floating digits are read and written by the C library (strtod and
+// printf's "%.16e", both exact): the C++ library's floating-point
+// <charconv> would double the size of the Windows program, is missing from
+// the browser's C++ library, and would make radixel-cli load the maths
+// library at start-up.
 
 namespace radixel::engine {
 
 namespace {
 constexpr int kSignificant = 12;
+
+// The "C" locale's decimal point for the floating text read and written
+// while it exists, whatever locale the program runs in: the desktop
+// window's toolkit takes the user's. (Elsewhere than glibc the programs
+// never leave the "C" locale.)
+class ClassicNumbers {
+ public:
+#ifdef __GLIBC__
+  ClassicNumbers() : previous_(uselocale(Classic())) {}
+  ~ClassicNumbers() { uselocale(previous_); }
+  ClassicNumbers(const ClassicNumbers&) = delete;
+  ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+ private:
+  // (Null, should it fail, leaves the thread's locale as it is.)
+  static locale_t Classic() {
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return classic;
+  }
+  locale_t previous_;
+#endif
+};
 constexpr int kExact = 17;
 
 // Adds one in the last of the first `kept` digits, carrying; a carry out
@@ -38,13 +60,39 @@ void AddOneInLastPlace(char* digits, int kept, int& exponent) {
   }
 }
 
+// Whole numbers written from their integer digits: below 2^127 where the
+// compiler has a 128-bit integer (hexadecimal inputs of up to 31 digits),
+// below 2^64 elsewhere.
+#ifdef __SIZEOF_INT128__
+__extension__ typedef unsigned __int128 WholeNumber;
+constexpr double kWholeNumberLimit = 170141183460469231731687303715884105728.0;  // 2^127
+#else
+using WholeNumber = std::uint64_t;
+constexpr double kWholeNumberLimit = 18446744073709551616.0;  // 2^64
+#endif
+
+// The decimal digits of `whole`; returns their count. Above 2^64 it is
+// written as two parts, the digits above 10^19 and the 19 below.
+int WholeNumberText(WholeNumber whole, char (&text)[40]) {
+  constexpr std::uint64_t kTenToTheNineteenth = 10000000000000000000u;
+  if (whole <= UINT64_MAX) {
+    return static_cast<int>(
+        std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(whole)).ptr - text);
+  }
+  char* const high = std::to_chars(text, text + sizeof text,
+                                   static_cast<std::uint64_t>(whole / kTenToTheNineteenth)).ptr;
+  auto low = static_cast<std::uint64_t>(whole % kTenToTheNineteenth);
+  for (int i = 18; i >= 0; --i, low /= 10) high[i] = static_cast<char>('0' + low % 10);
+  return static_cast<int>(high + 19 - text);
+}
+
 // The first 17 significant digits of `whole` (at least 1), correctly
 // rounded (to nearest, a tie to even, as the floating forms round), and
 // its decimal exponent: the whole numbers a sum of hexadecimal or binary
 // digits gives, written from their integer digits.
-void WholeNumberDigits(std::uint64_t whole, char (&digits)[kExact], int& exponent) {
-  char text[20];
-  const int count = static_cast<int>(std::to_chars(text, text + sizeof text, whole).ptr - text);
+void WholeNumberDigits(WholeNumber whole, char (&digits)[kExact], int& exponent) {
+  char text[40] = {};  // (cleared: compilers cannot tell that `count` bytes are written)
+  const int count = WholeNumberText(whole, text);
   exponent = count - 1;
   if (count <= kExact) {
     std::memcpy(digits, text, static_cast<std::size_t>(count));
@@ -73,26 +121,26 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
     value = -value;
   }
   // A whole number below 10^12 has at most 12 digits: all of them, and the point.
-  if (value >= 1.0 && value < 1e12 && value == std::floor(value)) {
-    p = std::to_chars(p, out + sizeof out, static_cast<std::uint64_t>(value)).ptr;
-    *p++ = '.';
-    return static_cast<std::size_t>(p - out);
+  // (Its integer, which it holds exactly, tells whether it is whole.)
+  if (value >= 1.0 && value < 1e12) {
+    const auto whole = static_cast<std::uint64_t>(value);
+    if (static_cast<double>(whole) == value) {
+      p = std::to_chars(p, out + sizeof out, whole).ptr;
+      *p++ = '.';
+      return static_cast<std::size_t>(p - out);
+    }
   }
 
   // 17 significant digits, correctly rounded, and the decimal exponent.
   char digits[kExact];
   int exponent = 0;
-  if (value < 18446744073709551616.0 && value == std::floor(value)) {
-    WholeNumberDigits(static_cast<std::uint64_t>(value), digits, exponent);
+  if (value < kWholeNumberLimit && value == Floor(value)) {
+    WholeNumberDigits(static_cast<WholeNumber>(value), digits, exponent);
   } else {
     // d.dddddddddddddddde±XX
     char sci[40];
-#ifdef RADIXEL_FLOAT_TEXT_FROM_CRT
+    [[maybe_unused]] const ClassicNumbers classic;
     const char* const end = sci + std::snprintf(sci, sizeof sci, "%.16e", value);
-#else
-    const char* const end =
-        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, kExact - 1).ptr;
-#endif
     digits[0] = sci[0];
     std::memcpy(digits + 1, sci + 2, kExact - 1);
     std::from_chars(sci + kExact + 2 + (sci[kExact + 2] == '+' ? 1 : 0), end, exponent);
@@ -135,23 +183,24 @@ std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
 }
 
 double ReadLeadingDecimal(std::string_view text) {
-  // A whole number of up to 15 digits (with or without a point after it)
-  // is below 2^53, so its double is the integer itself.
+  // A whole number of up to 19 digits (with or without a point after it)
+  // is below 2^64: its double is the integer rounded to nearest, as strtod
+  // rounds it.
   std::size_t digits = 0;
   std::uint64_t whole = 0;
-  while (digits < text.size() && digits <= 15 && text[digits] >= '0' && text[digits] <= '9') {
+  while (digits < text.size() && digits <= 19 && text[digits] >= '0' && text[digits] <= '9') {
     whole = whole * 10 + static_cast<std::uint64_t>(text[digits] - '0');
     ++digits;
   }
   const bool fractionFollows = digits + 1 < text.size() && text[digits] == '.' &&
                                text[digits + 1] >= '0' && text[digits + 1] <= '9';
   const bool moreDigits = digits < text.size() && text[digits] >= '0' && text[digits] <= '9';
-  if (digits > 0 && digits <= 15 && !fractionFollows && !moreDigits) {
+  if (digits > 0 && digits <= 19 && !fractionFollows && !moreDigits) {
     return static_cast<double>(whole);
   }
-#ifdef RADIXEL_FLOAT_TEXT_FROM_CRT
-  // The same number as below: an optional '-', digits, '.', digits; strtod
-  // gives +inf where it is too large and 0 where it underflows.
+  // An optional '-', digits, '.', digits; strtod gives +inf where it is
+  // too large and 0 where it underflows. It reads a copy that ends there,
+  // lest it take an exponent or a hexadecimal form after it.
   std::size_t end = text.starts_with('-') ? 1 : 0;
   bool anyDigit = false;
   for (bool point = false; end < text.size(); ++end) {
@@ -164,19 +213,14 @@ double ReadLeadingDecimal(std::string_view text) {
     }
   }
   if (!anyDigit) return 0.0;
-  return std::strtod(std::string(text.substr(0, end)).c_str(), nullptr);
-#else
-  double value = 0.0;
-  const auto [end, ec] =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-  if (ec == std::errc::result_out_of_range) {
-    // Too large for a double, or so small it underflows; keep the sign of the magnitude.
-    const std::string_view digits = text.substr(0, text.find('.'));
-    const bool whole = digits.find_first_not_of('0') != std::string_view::npos;
-    return whole ? std::numeric_limits<double>::infinity() : 0.0;
+  [[maybe_unused]] const ClassicNumbers classic;
+  char shortCopy[64];
+  if (end < sizeof shortCopy) {
+    std::memcpy(shortCopy, text.data(), end);
+    shortCopy[end] = '\0';
+    return std::strtod(shortCopy, nullptr);
   }
-  return ec == std::errc() ? value : 0.0;
-#endif
+  return std::strtod(std::string(text.substr(0, end)).c_str(), nullptr);
 }
 
 bool ReadWholePart(std::string_view text, std::uint64_t& value) {
@@ -186,6 +230,13 @@ bool ReadWholePart(std::string_view text, std::uint64_t& value) {
   while (first < end && text[first] == '0') ++first;
   value = 0;
   if (first == end) return true;
+  // Up to 19 digits never pass 2^64: they are added up without a check.
+  if (end - first <= 19) {
+    for (std::size_t i = first; i < end; ++i) {
+      value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    }
+    return true;
+  }
   const auto [ptr, ec] = std::from_chars(text.data() + first, text.data() + end, value);
   return ec == std::errc() && ptr == text.data() + end;
 }

@@ -61,6 +61,16 @@ inline int HighestPowerOfTwo(double value) {
 // of the buffer cleared. Returns the text's length.
 std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
 
+// The largest whole number not above `value`, as the C library's floor
+// gives it, but without the maths library, which radixel-cli then need
+// not load at start-up. From 2^52 up every double is whole; NaN and the
+// infinities come back as they are.
+inline double Floor(double value) {
+  if (!(value > -4503599627370496.0 && value < 4503599627370496.0)) return value;
+  const auto whole = static_cast<double>(static_cast<std::int64_t>(value));
+  return whole > value ? whole - 1.0 : whole;
+}
+
 // Truncation toward zero, saturating at the int range (NaN gives 0), so
 // that no conversion is ever out of range.
 inline int TruncateToInt(double value) {

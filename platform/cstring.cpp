@@ -165,19 +165,13 @@ char* CString::MutableData() {
 // on any single byte: a typed text's letters come in any mix of cases.
 void CString::MakeUpper() {
   if (IsInline()) {
-    // The whole inline buffer, with the bytes past the text masked out.
-    constexpr std::size_t kWords = sizeof inline_ / sizeof(Word);
+    // The words that hold the text, with the bytes past it masked out.
     static_assert(sizeof inline_ % sizeof(Word) == 0 && sizeof inline_ <= kSpan);
-    Word flips[kWords];
-    Word any = 0;
-    for (std::size_t k = 0; k < kWords; ++k) {
-      flips[k] = LowerCaseBits(LoadWord(inline_ + k * sizeof(Word))) & FirstBytes(size_, k);
-      any |= flips[k];
-    }
-    if (any == 0) return;
-    for (std::size_t k = 0; k < kWords; ++k) {
+    const std::size_t words = (size_ + sizeof(Word) - 1) / sizeof(Word);
+    for (std::size_t k = 0; k < words; ++k) {
       char* at = inline_ + k * sizeof(Word);
-      StoreWord(at, LoadWord(at) ^ flips[k]);
+      const Word word = LoadWord(at);
+      StoreWord(at, word ^ (LowerCaseBits(word) & FirstBytes(size_, k)));
     }
     return;
   }

@@ -37,6 +37,15 @@ struct HeadlessWindowSystem::Window {
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
     std::uint16_t groupFirst = 0;
     std::uint16_t groupEnd = 0;
+    // On the first radio button of a group whose radio buttons stand side
+    // by side: how many there are (0 elsewhere).
+    std::uint16_t groupRadios = 0;
+    // Kept in the first control of a group: while soleKnown, `sole` is the
+    // one radio button of the group checked (null: none is), so that a
+    // click, or setting or reading the group at once, needs no look at
+    // every button.
+    bool soleKnown = true;
+    Control* sole = nullptr;
     // How many controls from this one on have ids one above the one before,
     // each the control its id finds: a range of ids from here is that many
     // neighbours, reached without a look-up each (a radio group's buttons).
@@ -86,6 +95,7 @@ struct HeadlessWindowSystem::Window {
           controls[j].groupFirst = static_cast<std::uint16_t>(first);
           controls[j].groupEnd = static_cast<std::uint16_t>(i);
         }
+        IndexRadios(first, i);
         first = i;
       }
     }
@@ -113,6 +123,36 @@ struct HeadlessWindowSystem::Window {
     placesData = places.data();
     placesSize = places.size();
     IndexIdRuns();
+  }
+  // The radio buttons of the group [first, end), all unchecked.
+  void IndexRadios(std::size_t first, std::size_t end) {
+    std::size_t radios = 0;
+    std::size_t firstRadio = 0;
+    std::size_t lastRadio = 0;
+    for (std::size_t i = first; i < end; ++i) {
+      if (!controls[i].radio) continue;
+      if (radios++ == 0) firstRadio = i;
+      lastRadio = i;
+    }
+    if (radios > 0 && radios <= 0xFFFF && radios == lastRadio - firstRadio + 1) {
+      controls[firstRadio].groupRadios = static_cast<std::uint16_t>(radios);
+    }
+  }
+  // Sets a control's check mark, keeping its group's record of the one
+  // checked radio button.
+  void SetChecked(Control& c, bool checked) {
+    if (c.radio) {
+      Control& leader = controls[c.groupFirst];
+      if (checked && leader.sole != nullptr && leader.sole != &c) leader.soleKnown = false;
+      if (checked && leader.sole == nullptr) leader.sole = &c;
+      if (!checked && leader.sole == &c) leader.sole = nullptr;
+    }
+    c.checked = checked;
+  }
+  // The first control of the group whose radio buttons are exactly the
+  // `count` controls from `run` on, or null when they are not.
+  Control* RadioGroupOf(Control* run, long long count) {
+    return run->groupRadios != 0 && run->groupRadios == count ? &controls[run->groupFirst] : nullptr;
   }
   void IndexIdRuns() {
     for (std::size_t i = controls.size(); i-- > 0;) {
@@ -288,18 +328,19 @@ bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
 
 void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) {
   Window* w = Get(window);
-  if (Window::Control* c = w ? w->Find(id) : nullptr) c->checked = checked;
+  if (Window::Control* c = w ? w->Find(id) : nullptr) w->SetChecked(*c, checked);
 }
 
 int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
   Window* w = Get(window);
   if (w == nullptr) return 0;
-  if (const Window::Control* run = w->FindRun(firstId, lastId)) {
-    // From the last button to the first, without a branch on which one is
-    // checked (a different one from press to press).
-    int checked = 0;
-    for (int k = lastId - firstId; k >= 0; --k) checked = run[k].checked ? firstId + k : checked;
-    return checked;
+  if (Window::Control* run = w->FindRun(firstId, lastId)) {
+    const Window::Control* group = w->RadioGroupOf(run, lastId - firstId + 1LL);
+    if (group && group->soleKnown) return group->sole ? group->sole->tmpl->id : 0;
+    for (int k = 0; k <= lastId - firstId; ++k) {
+      if (run[k].checked) return firstId + k;
+    }
+    return 0;
   }
   for (int id = firstId; id <= lastId; ++id) {
     const Window::Control* c = w->Find(id);
@@ -313,11 +354,25 @@ void HeadlessWindowSystem::CheckRadioButton(WindowHandle window, int firstId, in
   Window* w = Get(window);
   if (w == nullptr) return;
   if (Window::Control* run = w->FindRun(firstId, lastId)) {
-    for (int k = 0; k <= lastId - firstId; ++k) run[k].checked = firstId + k == checkedId;
+    Window::Control* const chosen =
+        checkedId >= firstId && checkedId <= lastId ? run + (checkedId - firstId) : nullptr;
+    if (Window::Control* group = w->RadioGroupOf(run, lastId - firstId + 1LL)) {
+      // The whole group at once: only the buttons that change are touched.
+      if (!group->soleKnown) {
+        for (int k = 0; k <= lastId - firstId; ++k) run[k].checked = false;
+      } else if (group->sole != nullptr) {
+        group->sole->checked = false;
+      }
+      if (chosen) chosen->checked = true;
+      group->sole = chosen;
+      group->soleKnown = true;
+      return;
+    }
+    for (int k = 0; k <= lastId - firstId; ++k) w->SetChecked(run[k], run + k == chosen);
     return;
   }
   for (int id = firstId; id <= lastId; ++id) {
-    if (Window::Control* c = w->Find(id)) c->checked = id == checkedId;
+    if (Window::Control* c = w->Find(id)) w->SetChecked(*c, id == checkedId);
   }
 }
 
@@ -476,12 +531,17 @@ void HeadlessWindowSystem::Click(int id) {
   if (c->radio) {
     // An automatic radio button checks itself and clears the rest of its
     // group; the other controls of the group keep their check marks.
-    // (Bitwise, not short-circuit: which buttons are checked varies from
-    // click to click and would make a poor guess for a branch.)
-    for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
-      Window::Control& other = w.controls[i];
-      other.checked = (other.checked & !other.radio) | (&other == c);
+    Window::Control& group = w.controls[c->groupFirst];
+    if (group.soleKnown) {
+      if (group.sole != nullptr) group.sole->checked = false;
+    } else {
+      for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
+        if (w.controls[i].radio) w.controls[i].checked = false;
+      }
     }
+    c->checked = true;
+    group.sole = c;
+    group.soleKnown = true;
   }
   SendCommand(w, id, kBnClicked);
 }

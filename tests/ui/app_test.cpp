@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 #include "platform/headless/headless_window_system.h"
 #include "platform/module_scope.h"
@@ -119,6 +121,50 @@ TEST_F(MainDialogTest, RadioClickSetsTheModeWithoutDataExchange) {
     EXPECT_EQ(dlg().m_nMode, mode);
   }
   EXPECT_EQ(dlg().m_strInput, "") << "the input box is read only by OK";
+}
+
+// The radio group's check marks however they are set: a click, one mark
+// at a time (two buttons checked at once, none checked) or the group at
+// once, each after the window checked "Hex to Dec".
+TEST_F(MainDialogTest, RadioGroupChecksStayTrueWhateverSetsThem) {
+  using Step = std::function<void(HeadlessWindowSystem&, HWND)>;
+  const auto check = [](int id, bool on) -> Step {
+    return [=](HeadlessWindowSystem& ws, HWND w) { ws.CheckItem(w, id, on); };
+  };
+  const auto click = [](int id) -> Step {
+    return [=](HeadlessWindowSystem& ws, HWND) { ws.Click(id); };
+  };
+  const auto setGroup = [](int id) -> Step {
+    return [=](HeadlessWindowSystem& ws, HWND w) {
+      ws.CheckRadioButton(w, IDC_HEX_TO_DEC, IDC_BIN_TO_DEC, id);
+    };
+  };
+  struct Case {
+    const char* name;
+    std::vector<Step> steps;
+    std::vector<int> checked;
+  };
+  const Case cases[] = {
+      {"SecondMark", {check(IDC_DEC_TO_BIN, true)}, {IDC_HEX_TO_DEC, IDC_DEC_TO_BIN}},
+      {"ClickAfterTwoMarks", {check(IDC_DEC_TO_BIN, true), click(IDC_DEC_TO_HEX)}, {IDC_DEC_TO_HEX}},
+      {"GroupAfterTwoMarks", {check(IDC_DEC_TO_BIN, true), setGroup(IDC_BIN_TO_HEX)}, {IDC_BIN_TO_HEX}},
+      {"MarkCleared", {check(IDC_HEX_TO_DEC, false)}, {}},
+      {"MarkMoved", {check(IDC_HEX_TO_DEC, false), check(IDC_HEX_TO_BIN, true)}, {IDC_HEX_TO_BIN}},
+      {"GroupCleared", {setGroup(0)}, {}},
+      {"ClickAfterGroupCleared", {setGroup(0), click(IDC_BIN_TO_DEC)}, {IDC_BIN_TO_DEC}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    setGroup(IDC_HEX_TO_DEC)(ws_, window());
+    for (const Step& step : c.steps) step(ws_, window());
+    std::vector<int> checked;
+    for (int id = IDC_HEX_TO_DEC; id <= IDC_BIN_TO_DEC; ++id) {
+      if (ws_.IsItemChecked(window(), id)) checked.push_back(id);
+    }
+    EXPECT_EQ(checked, c.checked);
+    EXPECT_EQ(ws_.CheckedRadioButton(window(), IDC_HEX_TO_DEC, IDC_BIN_TO_DEC),
+              c.checked.empty() ? 0 : c.checked.front());
+  }
 }
 
 TEST_F(MainDialogTest, SystemCommandsOtherThanAboutKeepTheirUsualEffect) {

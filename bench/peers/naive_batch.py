@@ -1,5 +1,5 @@
-# The peer of radixel-cli --batch in the batch benchmark: a plain Python loop
-# doing the six conversions with int() and format(), one line at a time.
+# The batch benchmark's naive Python peer: a plain loop doing the six
+# conversions with int() and format(), one line at a time.
 import sys
 
 out = sys.stdout
