@@ -48,8 +48,8 @@ suffix=''
 at() { echo $(($1 * dpi / 96)) $(($2 * dpi / 96)); }
 wine_run() { "$root/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
 source "$root/tools/private-xvfb.sh"
-# The installer's pages show in the Wine prefix's own desktop, of 1024 x 768.
-if [[ $installer == 1 ]]; then start_private_xvfb 1024x768x24; else start_private_xvfb $((800 * dpi / 96))x$((600 * dpi / 96))x24; fi
+# Every window shows in the Wine prefix's own desktop, of 1024 x 768.
+start_private_xvfb 1024x768x24
 trap 'wine_run --stop; kill "$XVFB_PID" 2>/dev/null || true; rm -rf "$prefix"' EXIT
 wine_run cmd /c ver >/dev/null  # the prefix is made first, outside the windows' deadlines
 
@@ -61,7 +61,8 @@ wait_window() {
     [[ -n $id ]] && { echo "$id"; return 0; }
     sleep 0.5
   done
-  fail "no window titled '$1' appeared"
+  xwininfo -root -tree | grep -o '"[^"]*"' | sort -u | tr '\n' ' ' >&2
+  fail "no window titled '$1' appeared (the windows above were there)"
 }
 
 # Sets X, Y, WIDTH and HEIGHT to WINDOW's place on the screen. (xdotool
@@ -144,10 +145,10 @@ if [[ $installed == 1 ]]; then
 else
   [[ -f $program ]] || fail "$build/bin/radixel.exe is not built"
 fi
-wine_run explorer "/desktop=Radixel,$((520 * dpi / 96))x$((400 * dpi / 96))" "$program" </dev/null >/dev/null 2>&1 &
+wine_run "$program" </dev/null >/dev/null 2>&1 &
 wine_pid=$!
 
-desktop=$(wait_window 'Radixel - Wine desktop')
+desktop=$(wait_window 'Default - Wine desktop')
 main=$(wait_window 'Radixel')
 sleep 1  # the dialog's first paint
 
@@ -158,14 +159,14 @@ xdotool type --delay 100 ff
 xdotool key Return
 sleep 1
 if [[ $installed == 1 ]]; then
-  shoot "$main" win32-installed.png
+  shoot "$main" win32-installed.png window
 else
-  shoot "$main" "win32-main$suffix.png"
+  shoot "$main" "win32-main$suffix.png" window
   # "Help!" on the menu bar.
   xdotool mousemove --window "$main" $(at 112 33) click 1
   help=$(wait_window 'Help!')
   sleep 1
-  shoot "$help" "win32-help$suffix.png"
+  shoot "$help" "win32-help$suffix.png" window
   xdotool key Return
 fi
 xdotool windowactivate "$main" 2>/dev/null || true
