@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [bench] [fuzz] [win32] [win32-emulation]
-#                         [screenshots] [deb] [win32-dist] [web]
+#                         [screenshots] [deb] [win32-dist] [web] [reproducible]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -29,6 +29,8 @@ declare -A groups=(
   # The page (Emscripten, with the acorn parser its optimiser needs) and its
   # tests in a headless Chromium driven through WebDriver.
   [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium"
+  # What tools/check-reproducible.sh shows a difference with.
+  [reproducible]="diffoscope-minimal"
 )
 
 wanted=()
