@@ -43,6 +43,7 @@ bench:
 	bench/cli_long_lines.sh build/release/bin/radixel-cli
 	bench/startup/run_startup.sh build/release
 	bench/exe_size.sh
+	QT_QPA_PLATFORM=offscreen ./build/release/bin/radixel_qt_long_text
 
 # radixel.exe for 32-bit Windows; shown under Wine where a display is set.
 win32:
