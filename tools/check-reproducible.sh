@@ -82,5 +82,9 @@ for artefact in "${artefacts[@]}"; do
     fi
   done
 done
-rm -rf "$work"
+if [[ $status -eq 0 ]]; then
+  rm -rf "$work"
+else
+  echo "check-reproducible: the builds stay in $work for a closer look" >&2
+fi
 exit $status
