@@ -97,17 +97,11 @@ wine_run "$build/bin/drive_program.exe" "$(windows_path "$instdir")\\radixel.exe
 uninstall "for everyone" "$machine_key" "$machine_menu"
 
 # start_radixel: radixel.exe of the install runs in the background, its
-# file mapped, until stop_radixel.
+# window shown, until stop_radixel.
 start_radixel() {
   wine_run "$instdir/radixel.exe" &
   runner=$!
-  for _ in $(seq 120); do
-    for child in $(pgrep -P "$runner"); do
-      grep -q 'Radixel/radixel.exe' "/proc/$child/maps" 2>/dev/null && return 0
-    done
-    sleep 0.5
-  done
-  fail "radixel.exe did not start"
+  wine_run "$build/bin/drive_program.exe" --wait-window || fail "radixel.exe did not start"
 }
 stop_radixel() { pkill -P "$runner" || true; wait "$runner" || true; }
 # unchanged WHAT KEY SHORTCUT: the files, the shortcut and the key are all still there.
@@ -117,8 +111,10 @@ unchanged() {
   has_key "$2" || fail "$1: the uninstall key was removed"
 }
 
-# While Radixel runs, neither the uninstaller nor the installer changes anything.
-install "while Radixel runs" 'Program Files*/Radixel' /S
+# While Radixel runs, neither the uninstaller nor the installer changes
+# anything. (In a folder without spaces: Wine quotes an argument with
+# spaces, and a quoted _?= makes the uninstaller hand over to a copy.)
+install "while Radixel runs" 'Tools/Radixel' /S '/D=C:\Tools\Radixel'
 start_radixel
 wine_run "$instdir/uninstall.exe" /S
 sleep 10  # the uninstaller runs on from a copy of itself
@@ -134,19 +130,18 @@ unchanged "setup.exe /S while Radixel runs" "$machine_key" "$machine_menu"
 stop_radixel
 echo "while Radixel runs: uninstaller and installer changed nothing, status 2"
 
-# A second install: into the first one's folder, or, into another, with
-# the first copy removed.
-install "a second install into the same folder" 'Program Files*/Radixel' /S
-check_entry "a second install into the same folder" "$machine_key" "$machine_menu"
+# A second install: without /D= into the first one's folder; into another
+# folder only with the first copy removed.
+install "a second install without /D=" 'Tools/Radixel' /S
+[[ -z $(find "$prefix/drive_c" -maxdepth 2 -path '*/Program Files*/Radixel') ]] ||
+  fail "a second install without /D= did not reuse C:\Tools\Radixel"
+check_entry "a second install without /D=" "$machine_key" "$machine_menu"
 first="$instdir"
-install "a second install into another folder" 'Tools/Radixel' /S '/D=C:\Tools\Radixel'
+install "a second install into another folder" 'Apps/Radixel' /S '/D=C:\Apps\Radixel'
 [[ ! -e $first ]] || fail "a second install into another folder left the first copy in ${first#"$prefix/"}"
 check_entry "a second install into another folder" "$machine_key" "$machine_menu"
-install "a third install without /D=" 'Tools/Radixel' /S
-[[ -z $(find "$prefix/drive_c" -maxdepth 2 -path '*/Program Files*/Radixel') ]] ||
-  fail "a third install without /D= did not reuse C:\Tools\Radixel"
-check_entry "a third install without /D=" "$machine_key" "$machine_menu"
-uninstall "a third install without /D=" "$machine_key" "$machine_menu"
+uninstall "a second install into another folder" "$machine_key" "$machine_menu"
+echo "a second install: reused the folder, or removed the first copy"
 
 # For the current user, without administrator rights.
 install "for the current user" 'users/*/AppData/Local/Programs/Radixel' /S /CurrentUser

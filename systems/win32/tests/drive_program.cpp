@@ -4,6 +4,7 @@
 // presses Exit and waits for the program to end.
 //
 //   drive_program.exe PATH\radixel.exe [--long-input]
+//   drive_program.exe --wait-window    (until some Radixel shows its window)
 //
 // Exit status 0 when the output box shows "255." and the program ended
 // with status 0; 1 otherwise, with the reason on standard error. Used to
@@ -32,7 +33,7 @@ BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
   GetWindowThreadProcessId(window, &process);
   char title[64] = {};
   GetWindowTextA(window, title, sizeof title);
-  if (process == search->process && IsWindowVisible(window) && std::strcmp(title, "Radixel") == 0) {
+  if ((search->process == 0 || process == search->process) && IsWindowVisible(window) && std::strcmp(title, "Radixel") == 0) {
     search->found = window;
     return FALSE;
   }
@@ -44,14 +45,15 @@ int Fail(const char* what) {
   return 1;
 }
 
-// A message to the other process that gives up after `timeout` ms.
-LRESULT Send(HWND window, UINT message, WPARAM w, LPARAM l, UINT timeout = 5000) {
+// A message to the other process that gives up after `timeout` ms (a busy
+// machine under emulation can take seconds for one).
+LRESULT Send(HWND window, UINT message, WPARAM w, LPARAM l, UINT timeout = 30000) {
   DWORD_PTR result = 0;
   SendMessageTimeoutA(window, message, w, l, SMTO_ABORTIFHUNG, timeout, &result);
   return static_cast<LRESULT>(result);
 }
 
-void PressOk(HWND dialog, UINT timeout = 5000) {
+void PressOk(HWND dialog, UINT timeout = 30000) {
   Send(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)),
        timeout);
 }
@@ -83,7 +85,20 @@ const char* LongInputFault(HWND dialog, HANDLE process) {
 
 }  // namespace
 
+// Waits up to 30 s for a main window of a process (0: of any process).
+HWND WaitForMainWindow(DWORD process) {
+  Search search{process, nullptr};
+  for (int tries = 0; tries < 300 && search.found == nullptr; ++tries) {
+    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) Sleep(100);
+  }
+  return search.found;
+}
+
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--wait-window") == 0) {
+    return WaitForMainWindow(0) ? 0 : Fail("no window titled \"Radixel\" appeared");
+  }
   const bool longInput = argc == 3 && std::strcmp(argv[2], "--long-input") == 0;
   if (argc != 2 && !longInput) return Fail("usage: drive_program.exe PATH\\radixel.exe [--long-input]");
   std::string command = std::string("\"") + argv[1] + "\"";
@@ -95,16 +110,11 @@ int main(int argc, char** argv) {
     return Fail("the program did not start");
   }
   WaitForInputIdle(info.hProcess, 30000);
-  Search search{info.dwProcessId, nullptr};
-  for (int tries = 0; tries < 300 && search.found == nullptr; ++tries) {
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) Sleep(100);
-  }
-  if (search.found == nullptr) {
+  const HWND dialog = WaitForMainWindow(info.dwProcessId);
+  if (dialog == nullptr) {
     TerminateProcess(info.hProcess, 1);
     return Fail("no window titled \"Radixel\" appeared");
   }
-  const HWND dialog = search.found;
   Send(GetDlgItem(dialog, IDC_INPUT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ff"));
   Send(GetDlgItem(dialog, IDC_HEX_TO_DEC), BM_CLICK, 0, 0);
   PressOk(dialog);
