@@ -97,13 +97,16 @@ wine_run "$build/bin/drive_program.exe" "$(windows_path "$instdir")\\radixel.exe
 uninstall "for everyone" "$machine_key" "$machine_menu"
 
 # start_radixel: radixel.exe of the install runs in the background, its
-# window shown, until stop_radixel.
+# window shown, until stop_radixel presses its Exit button.
 start_radixel() {
   wine_run "$instdir/radixel.exe" &
   runner=$!
   wine_run "$build/bin/drive_program.exe" --wait-window || fail "radixel.exe did not start"
 }
-stop_radixel() { pkill -P "$runner" || true; wait "$runner" || true; }
+stop_radixel() {
+  wine_run "$build/bin/drive_program.exe" --exit || fail "radixel.exe did not end"
+  wait "$runner" || true
+}
 # unchanged WHAT KEY SHORTCUT: the files, the shortcut and the key are all still there.
 unchanged() {
   for f in "${files[@]}"; do [[ -f $instdir/$f ]] || fail "$1: $f was removed"; done

@@ -5,6 +5,7 @@
 //
 //   drive_program.exe PATH\radixel.exe [--long-input]
 //   drive_program.exe --wait-window    (until some Radixel shows its window)
+//   drive_program.exe --exit           (presses Exit there, waits for the end)
 //
 // Exit status 0 when the output box shows "255." and the program ended
 // with status 0; 1 otherwise, with the reason on standard error. Used to
@@ -98,6 +99,16 @@ HWND WaitForMainWindow(DWORD process) {
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "--wait-window") == 0) {
     return WaitForMainWindow(0) ? 0 : Fail("no window titled \"Radixel\" appeared");
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--exit") == 0) {
+    const HWND dialog = WaitForMainWindow(0);
+    DWORD id = 0;
+    if (dialog == nullptr || GetWindowThreadProcessId(dialog, &id) == 0) return Fail("no Radixel runs");
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id);
+    Send(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    const bool ended = process != nullptr && WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
+    return ended ? 0 : Fail("Radixel did not end after Exit");
   }
   const bool longInput = argc == 3 && std::strcmp(argv[2], "--long-input") == 0;
   if (argc != 2 && !longInput) return Fail("usage: drive_program.exe PATH\\radixel.exe [--long-input]");
