@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb web web-test clean
+.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb web web-test reproducible clean
 
 run:
 	tools/install-deps.sh core qt
@@ -45,6 +45,7 @@ bench:
 	bench/cli_long_lines.sh build/release/bin/radixel-cli
 	bench/startup/run_startup.sh build/release
 	bench/exe_size.sh
+	QT_QPA_PLATFORM=offscreen ./build/release/bin/radixel_qt_long_text
 
 # radixel.exe for 32-bit Windows; shown under Wine where a display is set.
 win32:
@@ -96,6 +97,11 @@ web-test: web
 	cmake --preset web-test
 	cmake --build --preset web-test --target web_person_test web_dom_constants_test radixel-cli
 	ctest --preset web-test
+
+# Builds the Windows download and the page twice, in two folders, and
+# compares them byte for byte (tools/check-reproducible.sh deb: the .deb).
+reproducible:
+	tools/check-reproducible.sh win32 web
 
 clean:
 	rm -rf build

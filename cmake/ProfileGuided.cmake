@@ -79,6 +79,10 @@ radixel_pgo_step("the training run" COMMAND ${pgo_tree}/bin/radixel-cli --batch
 
 add_compile_options(-fprofile-use -fprofile-partial-training -Wno-missing-profile
                     -fprofile-dir=${pgo_counts} -fprofile-prefix-path=${CMAKE_BINARY_DIR})
+# The debug information's producer string would record those two absolute
+# paths of the build tree, and through it the build id: the same sources
+# built in another folder would give another package.
+add_compile_options(-gno-record-gcc-switches)
 
 # Any change to the program's sources trains again at the next build.
 file(GLOB_RECURSE pgo_sources CONFIGURE_DEPENDS

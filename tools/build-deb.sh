@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the working tree, outside the tree itself:
 #   tools/build-deb.sh [OUT_DIR]           (default: build/deb)
-# Copies the tracked and new files (not build/ or anything git ignores) to
-# OUT_DIR/radixel-VERSION and runs dpkg-buildpackage -us -uc -b there, so
-# that radixel_VERSION_ARCH.deb lands in OUT_DIR and the tree stays clean.
+# Copies the working tree (tools/copy-tree.sh) to OUT_DIR/radixel-VERSION
+# and runs dpkg-buildpackage -us -uc -b there, so that
+# radixel_VERSION_ARCH.deb lands in OUT_DIR and the tree stays clean.
 # DEB_BUILD_OPTIONS=nocheck skips building and running the tests.
 # Needs: tools/install-deps.sh core deb
 set -euo pipefail
@@ -13,16 +13,7 @@ version=$(dpkg-parsechangelog -l "$root/debian/changelog" -S Version)
 source_dir="$out/radixel-$version"
 
 rm -rf "$source_dir"
-mkdir -p "$source_dir"
-if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-  # (A file deleted but not yet committed is still listed: skip it.)
-  (cd "$root" && git ls-files -z --cached --others --exclude-standard |
-     while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
-     xargs -0 cp --parents --no-dereference -t "$source_dir")
-else
-  # A tree without git (an unpacked archive): all but the build trees.
-  tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$source_dir" -xf -
-fi
+"$root/tools/copy-tree.sh" "$source_dir"
 # Only this build's package stays, so that radixel_*.deb names one file.
 rm -f "$out"/radixel_*.deb
 (cd "$source_dir" && dpkg-buildpackage -us -uc -b -jauto)

@@ -53,6 +53,29 @@ echo "desktop entry valid"
 echo "== appstreamcli validate"
 appstreamcli validate --no-net --pedantic "$contents"/usr/share/metainfo/*.metainfo.xml
 
+echo "== control-flow protection"
+# On x86 the programs are built with -fcf-protection: every indirect-branch
+# target starts with an ENDBR instruction. The linker adds the CET note
+# (IBT, SHSTK) only when every object, the C library's start files too,
+# carries it; where those lack it (Debian 12) the programs cannot either,
+# and the landing pads show the flag was given.
+case $(dpkg-deb -f "$deb" Architecture) in
+  amd64 | i386)
+    start_files=$(gcc -print-file-name=Scrt1.o)
+    for program in radixel radixel-cli; do
+      file="$contents/usr/bin/$program"
+      if readelf -n "$start_files" | grep -q 'x86 feature: IBT, SHSTK'; then
+        readelf -n "$file" | grep -q 'x86 feature: IBT, SHSTK' || fail "$program lacks the CET note (IBT, SHSTK)"
+        echo "$program: CET note IBT, SHSTK"
+      else
+        pads=$(objdump -d --no-show-raw-insn "$file" | grep -c 'endbr' || true)
+        ((pads >= 50)) || fail "$program has $pads ENDBR landing pads: built without -fcf-protection?"
+        echo "$program: $pads ENDBR landing pads (no CET note: $start_files has none)"
+      fi
+    done ;;
+  *) echo "no CET on this architecture" ;;
+esac
+
 echo "== documentation"
 doc="$contents/usr/share/doc/radixel"
 for f in README NEWS.gz copyright changelog.gz; do [[ -f $doc/$f ]] || fail "no $f in /usr/share/doc/radixel"; done

@@ -12,7 +12,12 @@
 #   uninstall key under the current user and nothing where only an
 #   administrator may write (Program Files, the machine's Start menu and
 #   registry); its radixel-cli.exe converts ff;
-# - setup.exe /S /D=FOLDER: into that folder.
+# - setup.exe /S /D=FOLDER: into that folder;
+# - while radixel.exe runs from the install, uninstall.exe /S (plain, and
+#   in place with _?=, which returns its status) and setup.exe /S change
+#   nothing and the latter two end with status 2;
+# - a second install reuses the first one's folder, or, given another one
+#   with /D=, removes the first copy: no copy is left without its entry.
 # The finish page's "Run Radixel" is not shown in silent mode.
 # Zip: the four files with CRLF texts; the unpacked radixel-cli.exe converts ff.
 # Exits 77 where this machine cannot run 32-bit Windows programs. Ends the
@@ -90,6 +95,56 @@ check_entry "for everyone" "$machine_key" "$machine_menu"
 wine_run "$build/bin/drive_program.exe" "$(windows_path "$instdir")\\radixel.exe" | tr -d '\r' ||
   fail "the installed radixel.exe did not convert ff"
 uninstall "for everyone" "$machine_key" "$machine_menu"
+
+# start_radixel: radixel.exe of the install runs in the background, its
+# window shown, until stop_radixel presses its Exit button.
+start_radixel() {
+  wine_run "$instdir/radixel.exe" &
+  runner=$!
+  wine_run "$build/bin/drive_program.exe" --wait-window || fail "radixel.exe did not start"
+}
+stop_radixel() {
+  wine_run "$build/bin/drive_program.exe" --exit || fail "radixel.exe did not end"
+  wait "$runner" || true
+}
+# unchanged WHAT KEY SHORTCUT: the files, the shortcut and the key are all still there.
+unchanged() {
+  for f in "${files[@]}"; do [[ -f $instdir/$f ]] || fail "$1: $f was removed"; done
+  [[ -f $3 ]] || fail "$1: the shortcut was removed"
+  has_key "$2" || fail "$1: the uninstall key was removed"
+}
+
+# While Radixel runs, neither the uninstaller nor the installer changes
+# anything. (In a folder without spaces: Wine quotes an argument with
+# spaces, and a quoted _?= makes the uninstaller hand over to a copy.)
+install "while Radixel runs" 'Tools/Radixel' /S '/D=C:\Tools\Radixel'
+start_radixel
+wine_run "$instdir/uninstall.exe" /S
+sleep 10  # the uninstaller runs on from a copy of itself
+unchanged "uninstall.exe /S while Radixel runs" "$machine_key" "$machine_menu"
+status=0
+wine_run "$instdir/uninstall.exe" /S "_?=$(windows_path "$instdir")" || status=$?
+[[ $status -eq 2 ]] || fail "uninstall.exe /S _?= while Radixel runs: status $status, not 2"
+unchanged "uninstall.exe /S _?= while Radixel runs" "$machine_key" "$machine_menu"
+status=0
+wine_run "$setup" /S || status=$?
+[[ $status -eq 2 ]] || fail "setup.exe /S while Radixel runs: status $status, not 2"
+unchanged "setup.exe /S while Radixel runs" "$machine_key" "$machine_menu"
+stop_radixel
+echo "while Radixel runs: uninstaller and installer changed nothing, status 2"
+
+# A second install: without /D= into the first one's folder; into another
+# folder only with the first copy removed.
+install "a second install without /D=" 'Tools/Radixel' /S
+[[ -z $(find "$prefix/drive_c" -maxdepth 2 -path '*/Program Files*/Radixel') ]] ||
+  fail "a second install without /D= did not reuse C:\Tools\Radixel"
+check_entry "a second install without /D=" "$machine_key" "$machine_menu"
+first="$instdir"
+install "a second install into another folder" 'Apps/Radixel' /S '/D=C:\Apps\Radixel'
+[[ ! -e $first ]] || fail "a second install into another folder left the first copy in ${first#"$prefix/"}"
+check_entry "a second install into another folder" "$machine_key" "$machine_menu"
+uninstall "a second install into another folder" "$machine_key" "$machine_menu"
+echo "a second install: reused the folder, or removed the first copy"
 
 # For the current user, without administrator rights.
 install "for the current user" 'users/*/AppData/Local/Programs/Radixel' /S /CurrentUser

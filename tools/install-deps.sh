@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [wayland] [bench] [fuzz] [win32] [win32-emulation]
-#                         [screenshots] [deb] [win32-dist] [web]
+#                         [screenshots] [deb] [win32-dist] [web] [reproducible]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -34,6 +34,8 @@ declare -A groups=(
   # WebDriver; npm (Debian's, unless the machine has one) brings what
   # drives Firefox and checks accessibility.
   [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb xauth $(command -v npm >/dev/null || echo npm)"
+  # What tools/check-reproducible.sh shows a difference with.
+  [reproducible]="diffoscope-minimal"
 )
 
 # The page's tests' npm packages (systems/web/tests/package-lock.json),

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -149,6 +150,20 @@ TEST_F(WindowTest, TheWindowManagersCloseEndsThroughCancel) {
   std::intptr_t result = 0;
   ASSERT_TRUE(person_.HasEnded(&result));
   EXPECT_EQ(result, IDCANCEL);
+}
+
+TEST_F(WindowTest, AMegabytePastedIntoTheInputBoxIsConvertedAndTheWindowAnswersOn) {
+  std::string text(1 << 20, '0');
+  text.back() = '1';
+  qobject_cast<QLineEdit*>(control(IDC_INPUT))->setText(QString::fromStdString(text));
+  person_.Click(IDC_HEX_TO_DEC);
+  person_.Click(IDOK);
+  EXPECT_EQ(person_.Text(IDC_OUTPUT), "1.");
+  EXPECT_EQ(person_.Text(IDC_ERRORS), "Number entered larger than 8 digits.");
+  EXPECT_EQ(person_.Text(IDC_INPUT), text);
+  // The window still takes events: a person's Esc ends it.
+  person_.PressEscape();
+  EXPECT_TRUE(person_.HasEnded(nullptr));
 }
 
 TEST_F(WindowTest, ABoxDisablesItsOwnerUntilItCloses) {

@@ -15,6 +15,13 @@
 ; Silent: /S installs (everyone when run as an administrator), /CurrentUser
 ; or /AllUsers picks the mode, /D=FOLDER (last) the folder; uninstall.exe /S
 ; removes the install it belongs to.
+;
+; Neither changes anything while Radixel runs from the folder: they ask the
+; person to close it (Retry or Cancel), and in silent mode end with status 2.
+; An install where one is already registered (for everyone, or for the
+; current user) goes into the same folder; into another folder (/D=, or the
+; folder page) it first removes the earlier copy with its own uninstaller,
+; so that no copy is left without an uninstall entry.
 Unicode true
 SetCompressor /SOLID lzma
 
@@ -81,11 +88,59 @@ Function .onInit
   !insertmacro MULTIUSER_INIT
 FunctionEnd
 
+; Called whenever the mode is chosen: the folder given with /D=, else the
+; folder of the install already registered for this mode, else the default.
 Function KeepCommandLineFolder
   ${If} $CommandLineFolder != ""
     StrCpy $INSTDIR $CommandLineFolder
+  ${Else}
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+      StrCpy $INSTDIR $0
+    ${EndIf}
   ${EndIf}
 FunctionEnd
+
+; ${un}WaitUntilClosed: returns once neither program in the folder $R1 runs.
+; Windows refuses to open a running program's file for writing. The person
+; is asked to close Radixel and choose Retry; Cancel, or silent mode, ends
+; the (un)installer with status 2 before it has changed anything.
+!macro DEFINE_WAIT_UNTIL_CLOSED un
+Function ${un}WaitUntilClosed
+  ${Do}
+    StrCpy $R0 ""
+    ${ForEach} $R2 1 2 + 1
+      ${If} $R2 == 1
+        StrCpy $R3 "$R1\radixel.exe"
+      ${Else}
+        StrCpy $R3 "$R1\radixel-cli.exe"
+      ${EndIf}
+      ${If} ${FileExists} $R3
+        ClearErrors
+        FileOpen $R4 $R3 a
+        ${If} ${Errors}
+          StrCpy $R0 $R3
+        ${Else}
+          FileClose $R4
+        ${EndIf}
+      ${EndIf}
+    ${Next}
+    ${If} $R0 == ""
+      Return
+    ${EndIf}
+    ${If} ${Silent}
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Radixel is running ($R0).$\r$\n$\r$\nClose it, then choose Retry." IDRETRY retry
+    SetErrorLevel 2
+    Quit
+    retry:
+  ${Loop}
+FunctionEnd
+!macroend
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED ""
+!insertmacro DEFINE_WAIT_UNTIL_CLOSED "un."
 
 ; The uninstaller removes the install it belongs to: the per-user one when
 ; the current user's uninstall entry names its folder, else the one for
@@ -103,6 +158,25 @@ FunctionEnd
 ; SHCTX is HKLM for everyone and HKCU for the current user, as
 ; $SMPROGRAMS is their Start menu.
 Section "Radixel"
+  StrCpy $R1 $INSTDIR
+  Call WaitUntilClosed
+  ; An earlier install in another folder goes first, through its own
+  ; uninstaller, run in place (_?=) so that its status can be read.
+  ReadRegStr $R1 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $R1 != ""
+  ${AndIf} $R1 != $INSTDIR
+  ${AndIf} ${FileExists} "$R1\uninstall.exe"
+    Call WaitUntilClosed
+    ExecWait '"$R1\uninstall.exe" /S _?=$R1' $R2
+    ${If} $R2 != 0
+      MessageBox MB_OK|MB_ICONSTOP "The earlier Radixel in $R1 could not be removed." /SD IDOK
+      SetErrorLevel 2
+      Quit
+    ${EndIf}
+    Delete "$R1\uninstall.exe"
+    RMDir "$R1"
+  ${EndIf}
+
   SetOutPath "$INSTDIR"
   File "${STAGE}/radixel.exe"
   File "${STAGE}/radixel-cli.exe"
@@ -125,13 +199,23 @@ Section "Radixel"
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; The shortcut and the uninstall entry go only once the files have gone,
+; so that a copy that stays can still be uninstalled.
 Section "Uninstall"
-  Delete "$SMPROGRAMS\Radixel.lnk"
+  StrCpy $R1 $INSTDIR
+  Call un.WaitUntilClosed
   Delete "$INSTDIR\radixel.exe"
   Delete "$INSTDIR\radixel-cli.exe"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE.txt"
+  ${If} ${FileExists} "$INSTDIR\radixel.exe"
+  ${OrIf} ${FileExists} "$INSTDIR\radixel-cli.exe"
+    MessageBox MB_OK|MB_ICONSTOP "Radixel could not be removed from $INSTDIR." /SD IDOK
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\Radixel.lnk"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

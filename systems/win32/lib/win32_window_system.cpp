@@ -214,6 +214,15 @@ std::string Win32WindowSystem::GetItemText(WindowHandle window, int id) {
 void Win32WindowSystem::SetItemText(WindowHandle window, int id, std::string_view text) {
   // The controls hold NUL-terminated text: it ends at the first NUL.
   const std::string terminated(text);
+  // A text the control already shows is not set again, as the class
+  // library's data exchange does: the edit control's layout of a long text
+  // of digits costs time that grows with the square of its length.
+  HWND item = GetDlgItem(ToHwnd(window), id);
+  const std::string_view shown(terminated.c_str());
+  if (item != nullptr && static_cast<std::size_t>(GetWindowTextLengthA(item)) == shown.size() &&
+      GetItemText(window, id) == shown) {
+    return;
+  }
   // The record from the window itself: while WM_INITDIALOG runs, the
   // window is not yet among windows_.
   auto* record = reinterpret_cast<WindowRecord*>(GetWindowLongPtrA(ToHwnd(window), DWLP_USER));

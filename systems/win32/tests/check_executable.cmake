@@ -1,5 +1,7 @@
-# cmake -DEXE=radixel.exe -DOBJDUMP=objdump -P check_executable.cmake
-# Checks the shipped Windows program from outside: a stripped GUI program of
+# cmake -DEXE=radixel.exe -DOBJDUMP=objdump [-DHARDENING_ONLY=ON] -P check_executable.cmake
+# Checks a shipped Windows program from outside: the hardening marks every
+# program carries (ASLR, no executable data, terminal-server aware) and,
+# unless HARDENING_ONLY is set (radixel-cli.exe), that it is a stripped GUI program of
 # at most 256 KiB that imports only the system's own libraries, holding
 # exactly the program's resources as a resource viewer lists them, with an
 # application manifest that is XML and asks for the version 6 common
@@ -7,16 +9,29 @@
 cmake_policy(VERSION 3.25)
 set(failures "")
 
+execute_process(COMMAND "${OBJDUMP}" -p "${EXE}" OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+foreach(mark DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE)
+  if(NOT headers MATCHES "DllCharacteristics[^\n]*\n([ \t]+[A-Z_]+\n)*[ \t]+${mark}\n")
+    list(APPEND failures "DllCharacteristics lacks ${mark}")
+  endif()
+endforeach()
+if(HARDENING_ONLY)
+  if(failures)
+    list(JOIN failures "\n  " text)
+    message(FATAL_ERROR "${EXE}:\n  ${text}")
+  endif()
+  return()
+endif()
+
 file(SIZE "${EXE}" size)
 message(STATUS "radixel.exe: ${size} bytes")
 if(size GREATER 262144)
   list(APPEND failures "larger than 256 KiB: ${size} bytes")
 endif()
 
-execute_process(COMMAND "${OBJDUMP}" -p "${EXE}" OUTPUT_VARIABLE headers RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "objdump failed on ${EXE}")
-endif()
 if(NOT headers MATCHES "Subsystem[ \t]+00000002")
   list(APPEND failures "not a GUI-subsystem program")
 endif()

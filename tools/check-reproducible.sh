@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds each artefact twice from two copies of the working tree and
+# compares the results byte for byte:
+#   tools/check-reproducible.sh [--reuse-build] [win32] [web] [deb]   (default: win32 web)
+# win32: radixel.exe, radixel-cli.exe, the zip and setup.exe; web:
+# radixel.html; deb: the .deb files (minutes longer: tests are not run).
+# The copies are build/reproducible/first and ".../second copy", a path
+# with a space; the second is built after the first (another wall time),
+# with another umask, locale and time zone. SOURCE_DATE_EPOCH is left
+# unset: the build takes the time of debian/changelog's top entry itself.
+# --reuse-build takes the project's own build trees (build/win32, build/web,
+# build/deb) as the first build, brought up to date where needed: CI, which
+# has just built them, then builds each artefact only once more.
+# For a file that differs it prints diffoscope's first differences
+# (installing diffoscope then) and exits 1.
+# Needs what the artefacts' own builds need (make win32-dist, make web, make deb).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+work="$root/build/reproducible"
+first="$work/first"
+second="$work/second copy"
+if [[ ${1:-} == --reuse-build ]]; then
+  first="$root"
+  shift
+fi
+if [[ $# -gt 0 ]]; then artefacts=("$@"); else artefacts=(win32 web); fi
+unset SOURCE_DATE_EPOCH
+
+# build ARTEFACT TREE: builds ARTEFACT in TREE, only the targets it needs.
+build() {
+  local tree=$1
+  case $artefact in
+    win32)
+      (cd "$tree" && cmake --preset win32 >/dev/null &&
+        cmake --build --preset win32 --target dist --parallel 2 >/dev/null) ;;
+    web)
+      (cd "$tree" && cmake --preset web >/dev/null &&
+        cmake --build --preset web --target radixel --parallel 2 >/dev/null) ;;
+    deb)
+      (cd "$tree" && DEB_BUILD_OPTIONS="nocheck parallel=2" tools/build-deb.sh "$tree/build/deb" >/dev/null 2>&1) ;;
+  esac
+}
+
+# The files each build leaves, relative to its tree.
+outputs() {
+  case $artefact in
+    win32) (cd "$1" && ls build/win32/bin/radixel.exe build/win32/bin/radixel-cli.exe build/win32/dist/*) ;;
+    web) echo build/web/radixel.html ;;
+    deb) (cd "$1" && ls build/deb/*.deb) ;;
+  esac
+}
+
+show_difference() {
+  "$root/tools/install-deps.sh" reproducible >/dev/null
+  diffoscope --text - --max-text-report-size 20000 "$1" "$2" | head -n 60 || true
+}
+
+status=0
+for artefact in "${artefacts[@]}"; do
+  case $artefact in
+    win32) "$root/tools/win32-setup.sh" >/dev/null; "$root/tools/install-deps.sh" win32-dist ;;
+    web) "$root/tools/install-deps.sh" web ;;
+    deb) "$root/tools/install-deps.sh" core deb ;;
+    *) echo "check-reproducible: unknown artefact '$artefact' (win32, web, deb)" >&2; exit 2 ;;
+  esac
+  rm -rf "$work"
+  [[ $first == "$root" ]] || "$root/tools/copy-tree.sh" "$first"
+  "$root/tools/copy-tree.sh" "$second"
+  start=$SECONDS
+  (umask 022 && LC_ALL=C.UTF-8 TZ=UTC build "$first") || { echo "check-reproducible: $artefact: the first build failed" >&2; exit 1; }
+  (umask 077 && LC_ALL=C TZ=XYZ-13 build "$second") || { echo "check-reproducible: $artefact: the second build failed" >&2; exit 1; }
+  echo "== $artefact: built twice in $((SECONDS - start)) s"
+  mapfile -t files < <(outputs "$first")
+  [[ ${#files[@]} -gt 0 ]] || { echo "check-reproducible: $artefact: nothing was built" >&2; exit 1; }
+  for file in "${files[@]}"; do
+    if cmp -s "$first/$file" "$second/$file"; then
+      echo "identical: $file ($(stat -c %s "$first/$file") bytes, sha256 $(sha256sum <"$first/$file" | cut -c1-16)...)"
+    else
+      echo "DIFFERENT: $file"
+      [[ -f "$second/$file" ]] && show_difference "$first/$file" "$second/$file"
+      status=1
+    fi
+  done
+done
+if [[ $status -eq 0 ]]; then
+  rm -rf "$work"
+else
+  echo "check-reproducible: the builds stay in $work for a closer look" >&2
+fi
+exit $status
