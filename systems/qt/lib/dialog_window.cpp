@@ -135,7 +135,6 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogWindow* owner, Me
     ApplyGeometry();
   }
   PlaceOnScreen(size());
-  winId();
   WatchMaximizeRequests();
 
   if (dialog.style & kSysMenu) {
@@ -477,6 +476,7 @@ void DialogWindow::WatchMaximizeRequests() {
   // goes out the window lifts its size limits until it is back at its own
   // size; the change event below turns the state back.
   if (QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  winId();  // the native window whose state requests are watched
   connect(windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
     if (state != Qt::WindowMaximized || sizeLifted_) return;
     sizeLifted_ = true;
