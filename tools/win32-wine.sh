@@ -17,6 +17,10 @@
 # --own-windows makes a prefix whose windows are X windows of their own
 # (for timing the program's start as the X server sees it). With
 # RADIXEL_WINE_DPI set (192, say), a new prefix gets that screen DPI.
+# With RADIXEL_WINE_TEMPLATE naming a finished prefix of the same kind, a
+# new prefix starts as a copy of it: where 32-bit programs run under
+# emulation, making a prefix and starting its first 32-bit program take
+# minutes, and a copy seconds.
 set -euo pipefail
 
 prefix="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/radixel/wine-prefix}"
@@ -82,27 +86,36 @@ if [[ -z ${DISPLAY:-} ]]; then
   fi
 fi
 
-# The prefix, made once; the 64-bit loader makes it natively where it exists.
+# Registry settings go through the 64-bit loader where it exists: natively,
+# it starts in a second where the 32-bit one runs under emulation.
+setup_wine=wine
+[[ -x /usr/lib/wine/wine64 ]] && setup_wine=/usr/lib/wine/wine64
+set_value() { "$setup_wine" reg add "$@" /f </dev/null >/dev/null 2>&1; }
+
+# The prefix, made once (or copied from the template).
+template="${RADIXEL_WINE_TEMPLATE:-}"
 if [[ ! -f $prefix/system.reg ]]; then
-  echo "win32-wine: creating the Wine prefix $prefix (once)" >&2
-  if [[ -x /usr/lib/wine/wine64 ]]; then
-    /usr/lib/wine/wine64 wineboot --init </dev/null >/dev/null 2>&1
+  if [[ -n $template && -f $template/system.reg ]]; then
+    echo "win32-wine: copying the Wine prefix $template to $prefix (once)" >&2
+    rm -rf "$prefix"
+    # The template's own runner is not making it meanwhile; its wineserver
+    # writes the registry files whole, so a running one does no harm.
+    (exec 8>"$template.lock" && flock 8 && cp -a "$template" "$prefix")
   else
-    wine wineboot --init </dev/null >/dev/null 2>&1
+    echo "win32-wine: creating the Wine prefix $prefix (once)" >&2
+    "$setup_wine" wineboot --init </dev/null >/dev/null 2>&1
+    if [[ $own_windows == 0 ]]; then
+      set_value 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
+      set_value 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768
+    fi
+    # Wine's own TrueType fonts (Marlett draws the caption buttons, Tahoma
+    # the menus) from Debian's fonts-wine, which this Wine does not look for.
+    for font in /usr/share/wine/fonts/*.ttf; do
+      [[ -e $font ]] && ln -sf "$font" "$prefix/drive_c/windows/Fonts/"
+    done
   fi
-  if [[ $own_windows == 0 ]]; then
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
-      </dev/null >/dev/null 2>&1
-  fi
-  # Wine's own TrueType fonts (Marlett draws the caption buttons, Tahoma
-  # the menus) from Debian's fonts-wine, which this Wine does not look for.
-  for font in /usr/share/wine/fonts/*.ttf; do
-    [[ -e $font ]] && ln -sf "$font" "$prefix/drive_c/windows/Fonts/"
-  done
   if [[ -n ${RADIXEL_WINE_DPI:-} ]]; then
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$RADIXEL_WINE_DPI" /f \
-      </dev/null >/dev/null 2>&1
+    set_value 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$RADIXEL_WINE_DPI"
   fi
   # The prefix's first desktop was made without those settings: start afresh.
   wineserver -k 2>/dev/null || true

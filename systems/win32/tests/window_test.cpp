@@ -3,6 +3,8 @@
 // the window, the icons, the modal loop, and the application's start.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "res/resource_ids.h"
 #include "systems/win32/tests/win32_driver.h"
 
@@ -168,6 +170,12 @@ TEST(Win32LabelTest, EveryLabelShowsItsWholeText) {
       return message == WM_INITDIALOG ? 1 : 0;
     }
   } sink;
+  // Run at another screen DPI, the test first makes sure the screen has it.
+  if (const char* dpi = std::getenv("RADIXEL_WINE_DPI")) {
+    const HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), std::atoi(dpi));
+    ReleaseDC(nullptr, screen);
+  }
   platform::Win32WindowSystem ws;
   const platform::ModuleScope module(ws, res::Module());
   for (const platform::DialogTemplate& d : res::Module().dialogs) {
