@@ -9,11 +9,12 @@ run:
 	cmake --build --preset release --target radixel
 	./build/release/bin/radixel
 
+# Every test, under AddressSanitizer and UndefinedBehaviorSanitizer.
 test:
 	tools/install-deps.sh core qt wayland
-	cmake --preset dev
-	cmake --build --preset dev
-	ctest --preset dev
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
 
 # The tests of the optimised build users get (link-time and profile-guided
 # optimisation, as `make run` and the Debian package build it).
@@ -23,11 +24,7 @@ release-test:
 	cmake --build --preset release
 	ctest --preset release
 
-asan:
-	tools/install-deps.sh core qt wayland
-	cmake --preset asan
-	cmake --build --preset asan
-	ctest --preset asan
+asan: test
 
 fuzz:
 	tools/install-deps.sh core fuzz
