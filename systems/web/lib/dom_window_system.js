@@ -13,6 +13,12 @@
 // A window without an owner is a part of the page (role "dialog"); a window
 // with one is a modal <dialog> element above it. A window wider than the
 // viewport (a phone) is scaled down to fit it, layout and all, with CSS zoom.
+//
+// Positions, sizes, fonts and zoom go into rules of the page's own
+// stylesheet, one rule per element, never into style attributes: a copy of
+// the page saved by the browser serialises the live DOM, and its security
+// policy refuses style attributes (changing a rule through the CSSOM is
+// allowed, and leaves the stylesheet's text, and so its hash, as it was).
 
 mergeInto(LibraryManager.library, {
   $RadixelDom: {
@@ -65,6 +71,34 @@ mergeInto(LibraryManager.library, {
     text: function(pointer, length) {
       if (!RadixelDom.decoder) RadixelDom.decoder = new TextDecoder();
       return RadixelDom.decoder.decode(HEAPU8.subarray(pointer, pointer + length));
+    },
+
+    // --- Each element's own style rule -----------------------------------------
+    sheet: null,
+    ruleCount: 0,
+    // The declarations of E's own rule, made on first use.
+    styleOf: function(e) {
+      var D = RadixelDom;
+      if (!e.rxRule) {
+        if (!D.sheet) D.sheet = document.querySelector('head > style').sheet;
+        var name = 'rx-s' + ++D.ruleCount;
+        e.classList.add(name);
+        e.rxRule = D.sheet.cssRules[D.sheet.insertRule('.' + name + '{}', D.sheet.cssRules.length)];
+      }
+      return e.rxRule.style;
+    },
+    // Drops the rules of E and of everything inside it, before E goes.
+    dropRules: function(e) {
+      var sheet = RadixelDom.sheet;
+      if (!sheet) return;
+      [e].concat(Array.prototype.slice.call(e.querySelectorAll('[class*="rx-s"]'))).forEach(function(x) {
+        if (!x.rxRule) return;
+        var rules = sheet.cssRules;
+        for (var i = rules.length - 1; i >= 0; --i) {
+          if (rules[i] === x.rxRule) { sheet.deleteRule(i); break; }
+        }
+        x.rxRule = null;
+      });
     },
 
     // --- Building a window ----------------------------------------------------
@@ -172,8 +206,9 @@ mergeInto(LibraryManager.library, {
     px: function(value, unit, per) { return Math.round(value * unit / per); },
     place: function(w) {
       var ux = w.ux, uy = w.uy, px = RadixelDom.px;
-      w.client.style.width = px(w.cx, ux, 4) + 'px';
-      w.client.style.height = px(w.cy, uy, 8) + 'px';
+      var client = RadixelDom.styleOf(w.client);
+      client.width = px(w.cx, ux, 4) + 'px';
+      client.height = px(w.cy, uy, 8) + 'px';
       w.controls.forEach(function(c) {
         var left = px(c.x, ux, 4), top = px(c.y, uy, 8);
         var width = px(c.cx, ux, 4), height = px(c.cy, uy, 8);
@@ -184,7 +219,7 @@ mergeInto(LibraryManager.library, {
           left -= px(f.x, ux, 4) + border;
           top -= px(f.y, uy, 8) + f.el.clientTop;
         }
-        var s = c.el.style;
+        var s = RadixelDom.styleOf(c.el);
         s.left = left + 'px'; s.top = top + 'px'; s.width = width + 'px'; s.height = height + 'px';
       });
     },
@@ -212,10 +247,11 @@ mergeInto(LibraryManager.library, {
       for (var key in RadixelDom.windows) {
         var w = RadixelDom.windows[key];
         if (!w.shown) continue;
-        w.el.style.zoom = '';
+        var s = RadixelDom.styleOf(w.el);
+        s.zoom = '';
         var width = w.el.offsetWidth;
         w.zoom = width > room && room > 0 ? room / width : 1;
-        if (w.zoom !== 1) w.el.style.zoom = String(w.zoom);
+        if (w.zoom !== 1) s.zoom = String(w.zoom);
       }
     },
 
@@ -253,8 +289,9 @@ mergeInto(LibraryManager.library, {
       });
       // The menu is placed in the window's own pixels, which its zoom scales.
       var origin = w.el.getBoundingClientRect();
-      menu.style.left = (x - origin.left) / w.zoom + 'px';
-      menu.style.top = (y - origin.top) / w.zoom + 'px';
+      var at = RadixelDom.styleOf(menu);
+      at.left = (x - origin.left) / w.zoom + 'px';
+      at.top = (y - origin.top) / w.zoom + 'px';
       menu.addEventListener('keydown', function(event) {
         var at = items.indexOf(document.activeElement);
         event.stopPropagation();
@@ -283,6 +320,7 @@ mergeInto(LibraryManager.library, {
       if (!w.popUp) return;
       var menu = w.popUp;
       w.popUp = null;
+      RadixelDom.dropRules(menu);
       menu.remove();
       if (!keepFocus && w.menuReturn && w.menuReturn.isConnected) w.menuReturn.focus();
     }
@@ -296,7 +334,7 @@ mergeInto(LibraryManager.library, {
     if (!owned) el.setAttribute('role', 'dialog');
     el.setAttribute('aria-labelledby', 'rx' + key + '-caption');
     el.dataset.template = templateId;
-    el.style.font = (pointSize > 0 ? pointSize : 8) + 'pt sans-serif';
+    D.styleOf(el).font = (pointSize > 0 ? pointSize : 8) + 'pt sans-serif';
     var w = {key: key, owned: owned, el: el, cx: cx, cy: cy, style: style, controls: [], menuItems: [],
              systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false, zoom: 1};
     D.windows[key] = w;
@@ -428,8 +466,8 @@ mergeInto(LibraryManager.library, {
       c.input.autocomplete = 'off';
       c.input.spellcheck = false;
       if (!(style & D.WS_BORDER)) c.input.classList.add('rx-borderless');
-      if (style & D.ES_CENTER) c.input.style.textAlign = 'center';
-      if (style & D.ES_RIGHT) c.input.style.textAlign = 'right';
+      if (style & D.ES_CENTER) c.input.classList.add('rx-center');
+      if (style & D.ES_RIGHT) c.input.classList.add('rx-right');
       c.input.addEventListener('input', function() { D.command(key, id, D.EN_CHANGE); });
     } else if ((style & 0x1F) === D.SS_ICON) {
       c.el = D.element('img', 'rx-control rx-icon', w.client);
@@ -439,8 +477,8 @@ mergeInto(LibraryManager.library, {
     } else {
       c.el = D.element('label', 'rx-control rx-static', w.client);
       c.el.textContent = (style & D.SS_NOPREFIX) ? c.text : D.withoutMnemonics(c.text);
-      if ((style & 0x1F) === D.SS_CENTER) c.el.style.textAlign = 'center';
-      if ((style & 0x1F) === D.SS_RIGHT) c.el.style.textAlign = 'right';
+      if ((style & 0x1F) === D.SS_CENTER) c.el.classList.add('rx-center');
+      if ((style & 0x1F) === D.SS_RIGHT) c.el.classList.add('rx-right');
       if ((style & D.SS_SUNKEN) || (style & D.WS_BORDER)) c.el.classList.add('rx-sunken');
       c.measured = c.el;
     }
@@ -544,6 +582,7 @@ mergeInto(LibraryManager.library, {
     var w = RadixelDom.win(key);
     if (!w) return;
     _radixel_dom_hide(key);
+    RadixelDom.dropRules(w.el);
     w.el.remove();
     delete RadixelDom.windows[key];
   },
