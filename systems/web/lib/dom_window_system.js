@@ -12,7 +12,9 @@
 //
 // A window without an owner is a part of the page (role "dialog"); a window
 // with one is a modal <dialog> element above it. A window wider than the
-// viewport (a phone) is scaled down to fit it, layout and all, with CSS zoom.
+// viewport (a phone) is scaled down to fit it, layout and all, with CSS zoom;
+// on a coarse pointer (a finger) it is made narrower only, so that its rows
+// keep their height and the tap bands stay 24 px apart.
 //
 // Positions, sizes, fonts and zoom go into rules of the page's own
 // stylesheet, one rule per element, never into style attributes: a copy of
@@ -205,7 +207,7 @@ mergeInto(LibraryManager.library, {
     // --- Layout in dialog units ----------------------------------------------
     px: function(value, unit, per) { return Math.round(value * unit / per); },
     place: function(w) {
-      var ux = w.ux, uy = w.uy, px = RadixelDom.px;
+      var ux = w.ux * w.narrower, uy = w.uy, px = RadixelDom.px;
       var client = RadixelDom.styleOf(w.client);
       client.width = px(w.cx, ux, 4) + 'px';
       client.height = px(w.cy, uy, 8) + 'px';
@@ -243,16 +245,42 @@ mergeInto(LibraryManager.library, {
     // it, with a small margin either side; others keep their own size.
     MARGIN: 4,
     fit: function() {
-      var room = document.documentElement.clientWidth - 2 * RadixelDom.MARGIN;
-      for (var key in RadixelDom.windows) {
-        var w = RadixelDom.windows[key];
+      var D = RadixelDom;
+      var room = document.documentElement.clientWidth - 2 * D.MARGIN;
+      var finger = matchMedia('(pointer: coarse)').matches;
+      for (var key in D.windows) {
+        var w = D.windows[key];
         if (!w.shown) continue;
-        var s = RadixelDom.styleOf(w.el);
+        var s = D.styleOf(w.el);
         s.zoom = '';
+        w.zoom = 1;
+        if (w.narrower !== 1) D.narrow(w, 1);
         var width = w.el.offsetWidth;
-        w.zoom = width > room && room > 0 ? room / width : 1;
-        if (w.zoom !== 1) s.zoom = String(w.zoom);
+        if (width <= room || room <= 0) continue;
+        if (finger) {
+          // Only the client area narrows: the frame keeps its pixels.
+          var client = w.client.offsetWidth;
+          D.narrow(w, (client - (width - room)) / client);
+        } else {
+          w.zoom = room / width;
+          s.zoom = String(w.zoom);
+        }
       }
+    },
+    // Lays W out with its horizontal dialog units and its font FACTOR times
+    // their own size and its vertical units as they are. Where a text then
+    // runs past its control (glyphs do not shrink quite in proportion), the
+    // font gets smaller still.
+    narrow: function(w, factor) {
+      var D = RadixelDom, font = D.styleOf(w.el);
+      w.narrower = factor;
+      D.place(w);
+      w.el.classList.add('rx-measuring');  // without the tap bands, which lie outside the controls
+      for (var size = w.points * factor; ; size *= 0.97) {
+        font.fontSize = size + 'pt';
+        if (factor === 1 || D.textFits(w) || size < w.points * factor * 0.7) break;
+      }
+      w.el.classList.remove('rx-measuring');
     },
 
     // --- The system menu ------------------------------------------------------
@@ -334,9 +362,11 @@ mergeInto(LibraryManager.library, {
     if (!owned) el.setAttribute('role', 'dialog');
     el.setAttribute('aria-labelledby', 'rx' + key + '-caption');
     el.dataset.template = templateId;
-    D.styleOf(el).font = (pointSize > 0 ? pointSize : 8) + 'pt sans-serif';
+    var points = pointSize > 0 ? pointSize : 8;
+    D.styleOf(el).font = points + 'pt sans-serif';
     var w = {key: key, owned: owned, el: el, cx: cx, cy: cy, style: style, controls: [], menuItems: [],
-             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false, zoom: 1};
+             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false, zoom: 1,
+             narrower: 1, points: points};
     D.windows[key] = w;
 
     w.caption = D.element('div', 'rx-caption', el);

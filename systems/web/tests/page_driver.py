@@ -11,7 +11,7 @@ answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
   list MODE CONTAINER | box MODE | clipped | ended MODE |
-  screen WIDTH HEIGHT touch|mouse light|dark | outside | axe | save | quit
+  screen WIDTH HEIGHT touch|mouse light|dark | outside | targets | axe | save | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
 """
@@ -346,6 +346,25 @@ class Page:
             "if (scroll !== width) out.push('page ' + scroll + ' px wide in a viewport of ' + width);"
             "return out;")
 
+    def small_targets(self):
+        """The buttons and radio buttons of the dialog on the page that a
+        finger cannot hit with a target of 24 x 24 CSS px: those where some
+        point of the 24 px square around the control's centre (22 px: hit
+        testing rounds to whole pixels) finds another element than the
+        control (a radio button's label and tap band count as the button)."""
+        return self.script(
+            "return Array.from(document.querySelectorAll('section.rx-window button, section.rx-window input[type=radio]'))"
+            "  .filter(function(e) {"
+            "    var control = e.closest('.rx-control') || e, r = control.getBoundingClientRect();"
+            "    var x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;"
+            "    for (var dx = -11; dx <= 11; dx += 11) for (var dy = -11; dy <= 11; dy += 11) {"
+            "      var hit = document.elementFromPoint(x + dx, y + dy);"
+            "      if (!hit || (hit !== e && (hit.closest('.rx-control') || hit) !== control)) return true;"
+            "    }"
+            "    return false; })"
+            "  .map(function(e) { return (e.textContent || e.labels[0].textContent) + ' '"
+            "    + Math.round((e.closest('.rx-control') || e).getBoundingClientRect().height) + ' px tall'; });")
+
     def open_saved_copy(self):
         """Saves the page as the browser's "save page as" (complete) does,
         its live DOM serialised, and opens that copy (failing on any breach
@@ -468,6 +487,8 @@ def serve(page_path):
                 answer("ok", *page.axe())
             elif command == "save":
                 answer("ok", page.open_saved_copy())
+            elif command == "targets":
+                answer("ok", *page.small_targets())
             elif command == "outside":
                 answer("ok", *page.outside())
             elif command == "ended":

@@ -70,7 +70,8 @@ TEST(PageTest, EveryTextShowsWholeInTheDialogAndItsBoxes) {
 }
 
 // A phone: the dialog, and the Help box above it, fit the screen whole,
-// the page does not scroll sideways, and a tap converts.
+// the page does not scroll sideways, every text shows whole, a finger has a
+// target of 24 x 24 px on every button and radio button, and a tap converts.
 TEST(PageTest, PhoneScreensShowEverythingAndConvert) {
   struct Row {
     const char* width;
@@ -83,12 +84,15 @@ TEST(PageTest, PhoneScreensShowEverythingAndConvert) {
     WebDriver person(WebDriver::Finder::kDom, WebDriver::Screen{row.width, "640", "touch", row.scheme});
     person.Open();
     EXPECT_EQ(PageSession::Call({"outside"}), std::vector<std::string>{});
+    EXPECT_EQ(PageSession::Call({"targets"}), std::vector<std::string>{});
+    EXPECT_EQ(PageSession::Call({"clipped"}), std::vector<std::string>{});
     person.Click(IDC_DEC_TO_BIN);
     person.Type(IDC_INPUT, "255");
     person.Click(IDOK);
     EXPECT_EQ(person.Text(IDC_OUTPUT), "11111111");
     PageSession::Call({"click", "css:.rx-menubar [data-id=\"" + std::to_string(ID_HELP) + "\"]"});
     EXPECT_EQ(PageSession::Call({"outside"}), std::vector<std::string>{});
+    EXPECT_EQ(PageSession::Call({"clipped"}), std::vector<std::string>{});
     PageSession::Call({"click", "css:dialog[open] [data-id=\"1\"]"});
   }
 }
