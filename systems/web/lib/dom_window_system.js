@@ -251,9 +251,9 @@ mergeInto(LibraryManager.library, {
       for (var key in D.windows) {
         var w = D.windows[key];
         if (!w.shown) continue;
+        // Only what changes is written: a write costs the page a style pass.
         var s = D.styleOf(w.el);
-        s.zoom = '';
-        w.zoom = 1;
+        if (w.zoom !== 1) { s.zoom = ''; w.zoom = 1; }
         if (w.narrower !== 1) D.narrow(w, 1);
         var width = w.el.offsetWidth;
         if (width <= room || room <= 0) continue;
