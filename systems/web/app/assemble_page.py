@@ -7,9 +7,8 @@ The module is stored deflated and base64-encoded in a data block the
 browser does not run (#rx-module); the page's one script is the loader and
 Emscripten's script, inline, after it. The page
 carries a Content-Security-Policy that allows exactly its one script and
-its one style (by their SHA-256 hashes), compiling WebAssembly, images from
-data: URLs (the icon) and fetching data: URLs (the module), and nothing
-else. The output depends on the inputs alone.
+its one style (by their SHA-256 hashes), compiling WebAssembly and images
+from data: URLs (the icon), and nothing else. The output depends on the inputs alone.
 """
 
 import base64
@@ -41,7 +40,7 @@ def main(shell_path, loader_path, script_path, wasm_path, out_path):
     if len(styles) != 1 or shell.count("{{{ SCRIPT }}}") != 1 or shell.count("{{{ POLICY }}}") != 1:
         raise SystemExit("assemble_page: the shell needs one <style>, one {{{ SCRIPT }}} and one {{{ POLICY }}}")
     policy = ("default-src 'none'; script-src " + digest(code) + " 'wasm-unsafe-eval'; style-src "
-              + digest(styles[0]) + "; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
+              + digest(styles[0]) + "; img-src data:; base-uri 'none'; form-action 'none'")
     page = shell.replace("{{{ POLICY }}}", policy).replace("{{{ SCRIPT }}}", module + "<script>" + code + "</script>")
     with open(out_path, "w", encoding="utf-8", newline="\n") as f:
         f.write(page)

@@ -12,7 +12,15 @@
 //
 // A window without an owner is a part of the page (role "dialog"); a window
 // with one is a modal <dialog> element above it. A window wider than the
-// viewport (a phone) is scaled down to fit it, layout and all, with CSS zoom.
+// viewport (a phone) is scaled down to fit it, layout and all, with CSS zoom;
+// on a coarse pointer (a finger) it is made narrower only, so that its rows
+// keep their height and the tap bands stay 24 px apart.
+//
+// Positions, sizes, fonts and zoom go into rules of the page's own
+// stylesheet, one rule per element, never into style attributes: a copy of
+// the page saved by the browser serialises the live DOM, and its security
+// policy refuses style attributes (changing a rule through the CSSOM is
+// allowed, and leaves the stylesheet's text, and so its hash, as it was).
 
 mergeInto(LibraryManager.library, {
   $RadixelDom: {
@@ -67,9 +75,38 @@ mergeInto(LibraryManager.library, {
       return RadixelDom.decoder.decode(HEAPU8.subarray(pointer, pointer + length));
     },
 
+    // --- Each element's own style rule -----------------------------------------
+    sheet: null,
+    ruleCount: 0,
+    // The declarations of E's own rule, made on first use.
+    styleOf: function(e) {
+      var D = RadixelDom;
+      if (!e.rxRule) {
+        if (!D.sheet) D.sheet = document.querySelector('head > style').sheet;
+        var name = 'rx-s' + ++D.ruleCount;
+        e.classList.add(name);
+        e.rxRule = D.sheet.cssRules[D.sheet.insertRule('.' + name + '{}', D.sheet.cssRules.length)];
+      }
+      return e.rxRule.style;
+    },
+    // Drops the rules of E and of everything inside it, before E goes.
+    dropRules: function(e) {
+      var sheet = RadixelDom.sheet;
+      if (!sheet) return;
+      [e].concat(Array.prototype.slice.call(e.querySelectorAll('[class*="rx-s"]'))).forEach(function(x) {
+        if (!x.rxRule) return;
+        var rules = sheet.cssRules;
+        for (var i = rules.length - 1; i >= 0; --i) {
+          if (rules[i] === x.rxRule) { sheet.deleteRule(i); break; }
+        }
+        x.rxRule = null;
+      });
+    },
+
     // --- Building a window ----------------------------------------------------
     element: function(tag, className, parent) {
       var e = document.createElement(tag);
+      e.rxLive = true;  // built by this page, not saved with it
       if (className) e.className = className;
       if (parent) parent.appendChild(e);
       return e;
@@ -170,22 +207,22 @@ mergeInto(LibraryManager.library, {
 
     // --- Layout in dialog units ----------------------------------------------
     px: function(value, unit, per) { return Math.round(value * unit / per); },
+    // Everything is read before anything is written, and each rule is
+    // written whole: placing a window costs one style pass, not one a control.
     place: function(w) {
-      var ux = w.ux, uy = w.uy, px = RadixelDom.px;
-      w.client.style.width = px(w.cx, ux, 4) + 'px';
-      w.client.style.height = px(w.cy, uy, 8) + 'px';
+      var D = RadixelDom, ux = w.ux * w.narrower, uy = w.uy, px = D.px;
+      w.controls.forEach(function(c) { if (c.isFrame) c.border = [c.el.clientLeft, c.el.clientTop]; });
+      D.styleOf(w.client).cssText = 'width:' + px(w.cx, ux, 4) + 'px;height:' + px(w.cy, uy, 8) + 'px';
       w.controls.forEach(function(c) {
         var left = px(c.x, ux, 4), top = px(c.y, uy, 8);
         var width = px(c.cx, ux, 4), height = px(c.cy, uy, 8);
         if (c.icon) width = height = 32;  // an icon control takes the icon's size
         if (c.frame) {
           // Inside a group frame, positions count from the frame's inner edge.
-          var f = c.frame, border = f.el.clientLeft;
-          left -= px(f.x, ux, 4) + border;
-          top -= px(f.y, uy, 8) + f.el.clientTop;
+          left -= px(c.frame.x, ux, 4) + c.frame.border[0];
+          top -= px(c.frame.y, uy, 8) + c.frame.border[1];
         }
-        var s = c.el.style;
-        s.left = left + 'px'; s.top = top + 'px'; s.width = width + 'px'; s.height = height + 'px';
+        D.styleOf(c.el).cssText = 'left:' + left + 'px;top:' + top + 'px;width:' + width + 'px;height:' + height + 'px';
       });
     },
     textFits: function(w) {
@@ -208,15 +245,42 @@ mergeInto(LibraryManager.library, {
     // it, with a small margin either side; others keep their own size.
     MARGIN: 4,
     fit: function() {
-      var room = document.documentElement.clientWidth - 2 * RadixelDom.MARGIN;
-      for (var key in RadixelDom.windows) {
-        var w = RadixelDom.windows[key];
+      var D = RadixelDom;
+      var room = document.documentElement.clientWidth - 2 * D.MARGIN;
+      var finger = matchMedia('(pointer: coarse)').matches;
+      for (var key in D.windows) {
+        var w = D.windows[key];
         if (!w.shown) continue;
-        w.el.style.zoom = '';
+        // Only what changes is written: a write costs the page a style pass.
+        var s = D.styleOf(w.el);
+        if (w.zoom !== 1) { s.zoom = ''; w.zoom = 1; }
+        if (w.narrower !== 1) D.narrow(w, 1);
         var width = w.el.offsetWidth;
-        w.zoom = width > room && room > 0 ? room / width : 1;
-        if (w.zoom !== 1) w.el.style.zoom = String(w.zoom);
+        if (width <= room || room <= 0) continue;
+        if (finger) {
+          // Only the client area narrows: the frame keeps its pixels.
+          var client = w.client.offsetWidth;
+          D.narrow(w, (client - (width - room)) / client);
+        } else {
+          w.zoom = room / width;
+          s.zoom = String(w.zoom);
+        }
       }
+    },
+    // Lays W out with its horizontal dialog units and its font FACTOR times
+    // their own size and its vertical units as they are. Where a text then
+    // runs past its control (glyphs do not shrink quite in proportion), the
+    // font gets smaller still.
+    narrow: function(w, factor) {
+      var D = RadixelDom, font = D.styleOf(w.el);
+      w.narrower = factor;
+      D.place(w);
+      w.el.classList.add('rx-measuring');  // without the tap bands, which lie outside the controls
+      for (var size = w.points * factor; ; size *= 0.97) {
+        font.fontSize = size + 'pt';
+        if (factor === 1 || D.textFits(w) || size < w.points * factor * 0.7) break;
+      }
+      w.el.classList.remove('rx-measuring');
     },
 
     // --- The system menu ------------------------------------------------------
@@ -253,8 +317,9 @@ mergeInto(LibraryManager.library, {
       });
       // The menu is placed in the window's own pixels, which its zoom scales.
       var origin = w.el.getBoundingClientRect();
-      menu.style.left = (x - origin.left) / w.zoom + 'px';
-      menu.style.top = (y - origin.top) / w.zoom + 'px';
+      var at = RadixelDom.styleOf(menu);
+      at.left = (x - origin.left) / w.zoom + 'px';
+      at.top = (y - origin.top) / w.zoom + 'px';
       menu.addEventListener('keydown', function(event) {
         var at = items.indexOf(document.activeElement);
         event.stopPropagation();
@@ -283,6 +348,7 @@ mergeInto(LibraryManager.library, {
       if (!w.popUp) return;
       var menu = w.popUp;
       w.popUp = null;
+      RadixelDom.dropRules(menu);
       menu.remove();
       if (!keepFocus && w.menuReturn && w.menuReturn.isConnected) w.menuReturn.focus();
     }
@@ -296,9 +362,11 @@ mergeInto(LibraryManager.library, {
     if (!owned) el.setAttribute('role', 'dialog');
     el.setAttribute('aria-labelledby', 'rx' + key + '-caption');
     el.dataset.template = templateId;
-    el.style.font = (pointSize > 0 ? pointSize : 8) + 'pt sans-serif';
+    var points = pointSize > 0 ? pointSize : 8;
+    D.styleOf(el).font = points + 'pt sans-serif';
     var w = {key: key, owned: owned, el: el, cx: cx, cy: cy, style: style, controls: [], menuItems: [],
-             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false, zoom: 1};
+             systemMenu: [], iconic: false, popUp: null, focusWanted: false, shown: false, zoom: 1,
+             narrower: 1, points: points};
     D.windows[key] = w;
 
     w.caption = D.element('div', 'rx-caption', el);
@@ -428,8 +496,8 @@ mergeInto(LibraryManager.library, {
       c.input.autocomplete = 'off';
       c.input.spellcheck = false;
       if (!(style & D.WS_BORDER)) c.input.classList.add('rx-borderless');
-      if (style & D.ES_CENTER) c.input.style.textAlign = 'center';
-      if (style & D.ES_RIGHT) c.input.style.textAlign = 'right';
+      if (style & D.ES_CENTER) c.input.classList.add('rx-center');
+      if (style & D.ES_RIGHT) c.input.classList.add('rx-right');
       c.input.addEventListener('input', function() { D.command(key, id, D.EN_CHANGE); });
     } else if ((style & 0x1F) === D.SS_ICON) {
       c.el = D.element('img', 'rx-control rx-icon', w.client);
@@ -439,8 +507,8 @@ mergeInto(LibraryManager.library, {
     } else {
       c.el = D.element('label', 'rx-control rx-static', w.client);
       c.el.textContent = (style & D.SS_NOPREFIX) ? c.text : D.withoutMnemonics(c.text);
-      if ((style & 0x1F) === D.SS_CENTER) c.el.style.textAlign = 'center';
-      if ((style & 0x1F) === D.SS_RIGHT) c.el.style.textAlign = 'right';
+      if ((style & 0x1F) === D.SS_CENTER) c.el.classList.add('rx-center');
+      if ((style & 0x1F) === D.SS_RIGHT) c.el.classList.add('rx-right');
       if ((style & D.SS_SUNKEN) || (style & D.WS_BORDER)) c.el.classList.add('rx-sunken');
       c.measured = c.el;
     }
@@ -544,6 +612,7 @@ mergeInto(LibraryManager.library, {
     var w = RadixelDom.win(key);
     if (!w) return;
     _radixel_dom_hide(key);
+    RadixelDom.dropRules(w.el);
     w.el.remove();
     delete RadixelDom.windows[key];
   },
@@ -671,13 +740,16 @@ mergeInto(LibraryManager.library, {
   // What the page's tests and measurements look at.
   radixel_dom_page__deps: ['$RadixelDom'],
   radixel_dom_page: function() {
-    // A page saved from the browser holds the dialog as it was then: only
-    // the dialogs built now are live, so what was saved goes.
-    var desktop = document.getElementById('rx-desktop');
-    Array.prototype.slice.call(desktop.children).forEach(function(e) {
-      if (e.tagName !== 'NOSCRIPT') e.remove();
-    });
-    Array.prototype.forEach.call(document.querySelectorAll('dialog.rx-window'), function(e) { e.remove(); });
+    // A page saved from the browser holds the dialogs as they were then;
+    // the boxes stand after this script, where the parser may not be yet.
+    // Whatever this page did not build goes, now and once it is parsed.
+    var dropSaved = function() {
+      var saved = Array.prototype.slice.call(document.getElementById('rx-desktop').children)
+        .concat(Array.prototype.slice.call(document.querySelectorAll('dialog.rx-window')));
+      saved.forEach(function(e) { if (!e.rxLive && e.tagName !== 'NOSCRIPT') e.remove(); });
+    };
+    dropSaved();
+    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', dropSaved);
     delete document.documentElement.dataset.ready;
     delete document.documentElement.dataset.result;
     window.addEventListener('resize', RadixelDom.fit);

@@ -9,17 +9,22 @@ page, load a URL, click at a point, press a key, insert text.
   webkitgtk  WebKitGTK's MiniBrowser through WebKitWebDriver (Selenium), on
              a private Xvfb started and ended here
 
-RADIXEL_WEB_ENGINE picks one (chromium by default). A browser that cannot
-start raises BrowserUnavailable; a missing piece of the set-up
-(tools/install-deps.sh web) raises FileNotFoundError.
+RADIXEL_WEB_ENGINE picks one (chromium by default). Firefox and WebKitGTK
+take the dark scheme (and Firefox a coarse pointer) when they start, so a
+browser is started anew for another scheme; Chromium emulates both at any
+time (page_driver.Page.screen). A browser that cannot start raises
+BrowserUnavailable; a missing piece of the set-up (tools/install-deps.sh
+web) raises FileNotFoundError; a screen the engine cannot give, LookupError.
 """
 
+import atexit
 import base64
 import json
 import os
 import shutil
 import subprocess
 import tempfile
+import time
 
 CHROMIUM_FLAGS = [
     "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
@@ -48,6 +53,16 @@ def first_line(error):
 class Selenium:
     """What Chromium and WebKitGTK share: a Selenium session."""
     driver = None
+
+    def resize(self, width, height):
+        """Gives the page a viewport of WIDTH x HEIGHT CSS px, or raises
+        LookupError where the engine's window will not go that small."""
+        self.driver.set_window_size(width, height)
+        until = time.monotonic() + 2  # the window manager may take a moment
+        while (inner := self.script("return window.innerWidth")) != width and time.monotonic() < until:
+            time.sleep(0.02)
+        if inner != width:
+            raise LookupError(f"{self.name}'s window will not go to {width} px wide (it stays at {inner})")
 
     def script(self, source, *args):
         return self.driver.execute_script(source, *args)
@@ -90,7 +105,7 @@ class Selenium:
 class Chromium(Selenium):
     name = "chromium"
 
-    def __init__(self):
+    def __init__(self, dark=False, coarse=False):
         from selenium import webdriver
         from selenium.webdriver.chrome.service import Service
         chromedriver = need("chromedriver")
@@ -123,7 +138,9 @@ class Chromium(Selenium):
 class WebKitGTK(Selenium):
     name = "webkitgtk"
 
-    def __init__(self):
+    def __init__(self, dark=False, coarse=False):
+        if coarse:
+            raise LookupError("WebKitGTK takes its pointer from the X server's devices: no coarse pointer on Xvfb")
         from selenium import webdriver
         driver = need("WebKitWebDriver")
         need("Xvfb")
@@ -139,6 +156,11 @@ class WebKitGTK(Selenium):
         # The driver, and the browser it starts, take the display from the
         # environment; this process drives one browser only.
         os.environ["DISPLAY"] = self.display
+        # WebKitGTK takes the dark scheme from a GTK theme of that variant.
+        if dark:
+            os.environ["GTK_THEME"] = "Adwaita:dark"
+        else:
+            os.environ.pop("GTK_THEME", None)
         try:
             self.driver = webdriver.WebKitGTK(executable_path=driver, options=options)
             self.driver.set_window_size(800, 600)
@@ -177,14 +199,22 @@ class WebKitGTK(Selenium):
 
 class Firefox:
     name = "firefox"
+    profile = None  # one profile for every start in this process, removed at its exit
 
-    def __init__(self):
+    def __init__(self, dark=False, coarse=False):
         node = need("node")
         firefox = need("firefox-esr")
         if not os.path.isdir(os.path.join(NODE_MODULES, "puppeteer-core")):
             raise FileNotFoundError(f"no puppeteer-core in {NODE_MODULES} (tools/install-deps.sh web)")
         bridge = os.path.join(os.path.dirname(os.path.abspath(__file__)), "firefox_bridge.js")
-        self.process = subprocess.Popen([node, bridge, firefox], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+        # The scheme and the pointer are preferences, read when Firefox starts.
+        prefs = {"layout.css.prefers-color-scheme.content-override": 0 if dark else 1}
+        if coarse:
+            prefs.update({"ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilities": 1})
+        if Firefox.profile is None:
+            Firefox.profile = tempfile.mkdtemp(prefix="radixel-firefox-")
+            atexit.register(shutil.rmtree, Firefox.profile, ignore_errors=True)
+        self.process = subprocess.Popen([node, bridge, firefox, json.dumps(prefs), Firefox.profile], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         env=dict(os.environ, NODE_PATH=NODE_MODULES), text=True)
         started = self.read()
         if "ok" not in started:
@@ -217,6 +247,9 @@ class Firefox:
     def insert(self, text):
         self.call("text", text=text)
 
+    def resize(self, width, height):
+        self.call("viewport", width=width, height=height)
+
     def screenshot(self):
         return base64.b64decode(self.call("shot"))
 
@@ -237,8 +270,8 @@ class Firefox:
 ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkitgtk": WebKitGTK}
 
 
-def start(engine=None):
+def start(engine=None, dark=False, coarse=False):
     engine = engine or os.environ.get("RADIXEL_WEB_ENGINE", "chromium")
     if engine not in ENGINES:
         raise FileNotFoundError(f"unknown engine {engine!r}: one of {', '.join(ENGINES)}")
-    return ENGINES[engine]()
+    return ENGINES[engine](dark=dark, coarse=coarse)

@@ -9,28 +9,29 @@
 //   {"op": "key", "key": K, "alt": bool} presses K (a key name), with Alt held when asked
 //   {"op": "text", "text": T}           types T, key by key
 //   {"op": "shot"}                      the viewport as a PNG, base64-encoded
+//   {"op": "viewport", "width": W, "height": H}
 // Answers are {"ok": VALUE} or {"error": MESSAGE}. Nothing is downloaded:
-// the browser is the one on the machine, named by the first argument.
+// the browser is the one on the machine, named by the first argument; the
+// second, a JSON object, holds preferences it starts with, and the third is
+// the profile's folder (kept from one start to the next, which starts
+// Firefox about a third sooner; its owner removes it).
 'use strict';
-const fs = require('fs');
-const os = require('os');
-const path = require('path');
 const readline = require('readline');
 const puppeteer = require('puppeteer-core');
 
-async function main(executablePath) {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'radixel-firefox-'));
+async function main(executablePath, prefs, profile) {
   let browser;
   const answer = (value) => process.stdout.write(JSON.stringify(value) + '\n');
   try {
     browser = await puppeteer.launch({browser: 'firefox', executablePath, headless: true, userDataDir: profile,
+                                      extraPrefsFirefox: JSON.parse(prefs || '{}'),
                                       defaultViewport: {width: 800, height: 600}});
   } catch (error) {
-    fs.rmSync(profile, {recursive: true, force: true});
     answer({nobrowser: String(error.message || error).split('\n')[0]});
     return;
   }
   const page = (await browser.pages())[0] || await browser.newPage();
+  await page.setViewport({width: 800, height: 600});  // the launch's default viewport does not reach this page
   answer({ok: 'started'});
   const ops = {
     goto: (r) => page.goto(r.url),
@@ -44,6 +45,7 @@ async function main(executablePath) {
     },
     text: (r) => page.keyboard.type(r.text),
     shot: () => page.screenshot({encoding: 'base64'}),
+    viewport: (r) => page.setViewport({width: r.width, height: r.height}),
   };
   for await (const line of readline.createInterface({input: process.stdin})) {
     const request = JSON.parse(line);
@@ -56,10 +58,9 @@ async function main(executablePath) {
     }
   }
   await browser.close();
-  fs.rmSync(profile, {recursive: true, force: true});
 }
 
-main(process.argv[2]).catch((error) => {
+main(process.argv[2], process.argv[3], process.argv[4]).catch((error) => {
   process.stderr.write(`firefox_bridge: ${error.stack || error}\n`);
   process.exit(1);
 });

@@ -11,7 +11,7 @@ answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
   list MODE CONTAINER | box MODE | clipped | ended MODE |
-  screen WIDTH HEIGHT touch|mouse light|dark | outside | axe | quit
+  screen WIDTH HEIGHT touch|mouse light|dark | outside | targets | axe | save | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
 """
@@ -20,6 +20,7 @@ import atexit
 import os
 import signal
 import sys
+import tempfile
 import time
 
 import browsers
@@ -40,6 +41,8 @@ class Page:
         self.driver = getattr(self.browser, "driver", None)
         self.url = "file://" + os.path.abspath(page_path)
         self.touch = False
+        self.dark = False
+        self.width = 800
         # Every breach of the page's security policy is noted, from the
         # first line of the page on, where the engine lets a script run
         # that early (not WebKitGTK's driver); open() fails on any.
@@ -74,14 +77,21 @@ class Page:
     def screen(self, width, height, touch=False, dark=False):
         """Emulates a screen WIDTH x HEIGHT CSS px (a phone's, with a touch
         screen as its only pointer, when TOUCH) and the light or dark scheme.
-        On a touch screen a click is a tap. The emulation is Chromium's: the
-        other engines keep their own screen, the 800 x 600 one asked for by
-        default."""
+        In Chromium a click on a touch screen is a tap. Firefox and WebKitGTK
+        are started anew for another scheme or pointer, and their viewport is
+        resized; a click there stays a mouse click. open() checks that the
+        page sees the screen asked for."""
+        self.width = width
         if not self.chromium:
-            if (width, height, touch, dark) != (800, 600, False, False):
-                raise LookupError("only Chromium emulates another screen")
+            if (touch, dark) != (self.touch, self.dark):
+                self.browser.close()
+                self.browser = browsers.start(self.engine, dark=dark, coarse=touch)
+                self.driver = getattr(self.browser, "driver", None)
+                self.watches_policy = self.browser.preload(VIOLATIONS)
+                self.touch, self.dark = touch, dark
+            self.browser.resize(width, height)
             return
-        self.touch = touch
+        self.touch, self.dark = touch, dark
         self.cdp("Emulation.setDeviceMetricsOverride",
                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": touch})
         self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
@@ -90,8 +100,8 @@ class Page:
             {"name": "pointer", "value": "coarse" if touch else "fine"},
             {"name": "any-pointer", "value": "coarse" if touch else "fine"}]})
 
-    def open(self):
-        self.browser.goto(self.url)
+    def open(self, url=None):
+        self.browser.goto(url or self.url)
         until = time.monotonic() + 10
         while not self.script("return document.documentElement.dataset.ready === '1'"):
             if time.monotonic() > until:
@@ -101,6 +111,11 @@ class Page:
         violations = self.script("return window.radixelViolations") if self.watches_policy else None
         if violations:
             raise RuntimeError(f"the page broke its security policy: {violations}")
+        seen = self.script("return [window.innerWidth, matchMedia('(prefers-color-scheme: dark)').matches,"
+                           " matchMedia('(pointer: coarse)').matches]")
+        if seen != [self.width, self.dark, self.touch]:
+            raise RuntimeError(f"{self.engine} shows the page on another screen than asked for: width, dark, "
+                               f"coarse pointer {seen}, not {[self.width, self.dark, self.touch]}")
 
     @staticmethod
     def css(target):
@@ -331,6 +346,37 @@ class Page:
             "if (scroll !== width) out.push('page ' + scroll + ' px wide in a viewport of ' + width);"
             "return out;")
 
+    def small_targets(self):
+        """The buttons and radio buttons of the dialog on the page that a
+        finger cannot hit with a target of 24 x 24 CSS px: those where some
+        point of the 24 px square around the control's centre (22 px: hit
+        testing rounds to whole pixels) finds another element than the
+        control (a radio button's label and tap band count as the button)."""
+        return self.script(
+            "return Array.from(document.querySelectorAll('section.rx-window button, section.rx-window input[type=radio]'))"
+            "  .filter(function(e) {"
+            "    var control = e.closest('.rx-control') || e, r = control.getBoundingClientRect();"
+            "    var x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;"
+            "    for (var dx = -11; dx <= 11; dx += 11) for (var dy = -11; dy <= 11; dy += 11) {"
+            "      var hit = document.elementFromPoint(x + dx, y + dy);"
+            "      if (!hit || (hit !== e && (hit.closest('.rx-control') || hit) !== control)) return true;"
+            "    }"
+            "    return false; })"
+            "  .map(function(e) { return (e.textContent || e.labels[0].textContent) + ' '"
+            "    + Math.round((e.closest('.rx-control') || e).getBoundingClientRect().height) + ' px tall'; });")
+
+    def open_saved_copy(self):
+        """Saves the page as the browser's "save page as" (complete) does,
+        its live DOM serialised, and opens that copy (failing on any breach
+        of its security policy). The number of dialogs on the copy."""
+        html = self.script("return '<!DOCTYPE html>\\n' + document.documentElement.outerHTML;")
+        with tempfile.TemporaryDirectory(prefix="radixel-saved-") as folder:
+            path = os.path.join(folder, "radixel.html")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(html)
+            self.open("file://" + path)
+        return self.script("return document.querySelectorAll('.rx-window').length")
+
     def axe(self):
         """What axe-core finds against WCAG 2.2 AA and its best practices on
         the page as it is now: one "RULE: ELEMENT" line per finding."""
@@ -439,6 +485,10 @@ def serve(page_path):
                 answer("ok")
             elif command == "axe":
                 answer("ok", *page.axe())
+            elif command == "save":
+                answer("ok", page.open_saved_copy())
+            elif command == "targets":
+                answer("ok", *page.small_targets())
             elif command == "outside":
                 answer("ok", *page.outside())
             elif command == "ended":
