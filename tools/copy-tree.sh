@@ -2,12 +2,15 @@
 # Copies the project's working tree, as a clone would hold it, to DEST:
 #   tools/copy-tree.sh DEST
 # The tracked and new files (not build/ or anything git ignores); in a tree
-# without git (an unpacked archive), everything but build/ and .git.
+# that is not a clone's top (an unpacked archive), everything but build/
+# and .git.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/.." && pwd -P)"
 dest="$1"
 mkdir -p "$dest"
-if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+# (A copy made inside another clone's build/ is no clone of its own: git
+# would list nothing there.)
+if [[ $(git -C "$root" rev-parse --show-toplevel 2>/dev/null) == "$root" ]]; then
   # (A file deleted but not yet committed is still listed: skip it.)
   (cd "$root" && git ls-files -z --cached --others --exclude-standard |
      while IFS= read -r -d '' f; do [[ -e $f ]] && printf '%s\0' "$f"; done |
