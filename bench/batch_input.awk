@@ -7,8 +7,12 @@
 function next_random(limit) { seed = (seed * 16807) % 2147483647; return seed % limit }
 BEGIN {
   if (cli == "") { print "batch_input.awk: -v cli=PATH/radixel-cli is missing" > "/dev/stderr"; exit 2 }
-  # The help's mode lines: "  hex2dec  0  Hex to Dec".
-  help = cli " --help"
+  # The help's mode lines: "  hex2dec  0  Hex to Dec". The path goes to
+  # the shell in single quotes (each of its own quotes as '\''), so that a
+  # folder with a space or a quote in its name stays one word.
+  quoted = cli
+  gsub(/'/, "'\\''", quoted)
+  help = "'" quoted "' --help"
   count = 0
   while ((help | getline line) > 0) {
     if (line ~ /^  [a-z]+2[a-z]+  [0-9]+  /) { split(line, words, " "); modes[++count] = words[1] }
