@@ -64,6 +64,7 @@ radixel_pgo_step("configuring the instrumented build" COMMAND
   -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=${CMAKE_INTERPROCEDURAL_OPTIMIZATION}
   -DRADIXEL_WERROR=${RADIXEL_WERROR}
   -DRADIXEL_WINDOW_SYSTEM=none -DRADIXEL_BUILD_BENCHMARKS=OFF -DBUILD_TESTING=OFF
+  -DRADIXEL_MAP_SOURCE_PATH=${RADIXEL_MAP_SOURCE_PATH}
   -DRADIXEL_PGO=OFF -DRADIXEL_PGO_INSTRUMENT=${pgo_counts})
 radixel_pgo_step("building the instrumented radixel-cli" COMMAND
   ${CMAKE_COMMAND} --build ${pgo_tree} --target radixel-cli --parallel 2)

@@ -46,7 +46,9 @@ trap 'wine_run --stop; rm -rf "$unpacked" "$prefix"' EXIT
 files=(radixel.exe radixel-cli.exe README.txt LICENSE.txt uninstall.exe)
 machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Radixel'
 user_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Radixel'
-has_key() { wine_run reg query "$1" /reg:32 >/dev/null 2>&1; }
+# The installer is a 32-bit program: its keys are in the registry's 32-bit view.
+reg_query() { wine_run --tool reg query "$1" /reg:32; }
+has_key() { reg_query "$1" >/dev/null 2>&1; }
 windows_path() { local path='C:\'"${1#"$prefix/drive_c/"}"; echo "${path//\//\\}"; }
 
 # install WHAT FOLDER_PATTERN SETUP_ARGS...: runs the installer and checks
@@ -68,7 +70,7 @@ install() {
 # the install's folder, and the Start-menu shortcut.
 check_entry() {
   local what=$1 key=$2 shortcut=$3 values location
-  values=$(wine_run reg query "$key" /reg:32 | tr -d '\r') || fail "$what: no uninstall key $key"
+  values=$(reg_query "$key" | tr -d '\r') || fail "$what: no uninstall key $key"
   for name in DisplayName DisplayVersion Publisher DisplayIcon UninstallString URLInfoAbout; do
     grep -q "^ *$name " <<<"$values" || fail "$what: the uninstall key has no $name"
   done

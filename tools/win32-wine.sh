@@ -2,6 +2,7 @@
 # Runs a Windows program of the win32 build under Wine, quietly, in the
 # build's own Wine prefix:
 #   tools/win32-wine.sh [--prefix DIR] [--own-windows] PROGRAM.exe [ARGS...]
+#   tools/win32-wine.sh [--prefix DIR] --tool TOOL [ARGS...]   (reg, ...)
 #   tools/win32-wine.sh [--prefix DIR] --stop     (ends its wineserver and X server)
 # It is CMake's cross-compiling emulator for the win32 preset, so CTest runs
 # every Windows test program through it.
@@ -31,6 +32,14 @@ fi
 own_windows=0
 if [[ ${1:-} == --own-windows ]]; then
   own_windows=1
+  shift
+fi
+# --tool runs one of Wine's own programs (reg, say) through the 64-bit
+# loader where it exists: natively, it starts in a second where a 32-bit
+# program runs under emulation.
+loader=wine
+if [[ ${1:-} == --tool ]]; then
+  [[ -x /usr/lib/wine/wine64 ]] && loader=/usr/lib/wine/wine64
   shift
 fi
 prefix="$(realpath -m "$prefix")"  # Wine takes only an absolute prefix
@@ -86,8 +95,7 @@ if [[ -z ${DISPLAY:-} ]]; then
   fi
 fi
 
-# Registry settings go through the 64-bit loader where it exists: natively,
-# it starts in a second where the 32-bit one runs under emulation.
+# The prefix is made and set up through the 64-bit loader too.
 setup_wine=wine
 [[ -x /usr/lib/wine/wine64 ]] && setup_wine=/usr/lib/wine/wine64
 set_value() { "$setup_wine" reg add "$@" /f </dev/null >/dev/null 2>&1; }
@@ -134,7 +142,7 @@ flock -u 9
 # file instead, shown once it ends.
 log="$(mktemp)"
 status=0
-wine "$@" </dev/null >"$log" 2>&1 || status=$?
+"$loader" "$@" </dev/null >"$log" 2>&1 || status=$?
 cat "$log"
 rm -f "$log"
 exit "$status"
