@@ -228,6 +228,10 @@ std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
 
 }  // namespace
 
+std::size_t CString::CharacterSize(std::string_view text, std::size_t pos) {
+  return Utf8SequenceLength(text, pos);
+}
+
 void CString::MakeReverse() {
   if (size_ < 2) return;
   if (IsInline() && ReverseInlineAscii()) return;

@@ -62,6 +62,9 @@ class CString {
   void MakeUpper();
   // Reverses the text in place, keeping each well-formed UTF-8 sequence whole.
   void MakeReverse();
+  // The size in bytes of the character at byte `pos` of `text`: a
+  // well-formed UTF-8 sequence, or a single byte. (MakeReverse keeps these whole.)
+  static std::size_t CharacterSize(std::string_view text, std::size_t pos);
   // Fills the text from the string table; leaves it empty when there is no such string.
   bool LoadString(unsigned id);
 
