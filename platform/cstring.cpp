@@ -57,8 +57,8 @@ void CString::FreeBlock(Block* block) {
   ::operator delete(block);
 }
 
-void CString::Release() noexcept {
-  if (!IsInline() && --block_->refs == 0) FreeBlock(block_);
+void CString::ReleaseBlock() noexcept {
+  if (--block_->refs == 0) FreeBlock(block_);
 }
 
 void CString::ShareFrom(const CString& other) noexcept {
@@ -86,7 +86,7 @@ CString::CString(const CString& other) noexcept { ShareFrom(other); }
 
 CString::CString(CString&& other) noexcept { TakeFrom(other); }
 
-CString& CString::operator=(const CString& other) noexcept {
+CString& CString::AssignShared(const CString& other) noexcept {
   // When both hold one block, the count is at least two: the release
   // cannot free it.
   if (this != &other) {

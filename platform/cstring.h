@@ -15,6 +15,7 @@
 
 #include <climits>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,17 @@ class CString {
   CString(CString&& other) noexcept;
   ~CString() { Release(); }
 
-  CString& operator=(const CString& other) noexcept;
+  // A short text over a short one is copied here, whole buffer at once: a
+  // conversion copies its texts many times.
+  CString& operator=(const CString& other) noexcept {
+    if (IsInline() && other.IsInline()) {
+      if (this == &other) return *this;
+      size_ = other.size_;
+      std::memcpy(inline_, other.inline_, sizeof inline_);
+      return *this;
+    }
+    return AssignShared(other);
+  }
   CString& operator=(CString&& other) noexcept;
   CString& operator=(const char* text) {
     Assign(text ? text : "");
@@ -94,8 +105,13 @@ class CString {
   // The bytes for writing: a shared block is copied first.
   char* MutableData();
   void Assign(std::string_view text);
+  // operator= where either text is long.
+  CString& AssignShared(const CString& other) noexcept;
   // Lets go of the block, if any; the caller sets the new text.
-  void Release() noexcept;
+  void Release() noexcept {
+    if (!IsInline()) ReleaseBlock();
+  }
+  void ReleaseBlock() noexcept;
   // Over a released string: `other`'s text, its block shared or taken (the
   // taken-from string left empty).
   void ShareFrom(const CString& other) noexcept;
