@@ -4,20 +4,29 @@
 
 #include "platform/cstring.h"
 #include "platform/win_types.h"
+#include "platform/window_system.h"
 
 class CWnd;
 
 class CDataExchange {
  public:
-  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-      : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
   BOOL m_bSaveAndValidate;  // TRUE: controls into fields; FALSE: fields into controls
   CWnd* m_pDlgWnd;
+  // The window system and the dialog's window, found once for the whole list.
+  radixel::platform::WindowSystem& m_windowSystem;
+  HWND m_hDlgWnd;
 };
 
 // The text of an edit box.
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+inline void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+  if (pDX->m_bSaveAndValidate) {
+    pDX->m_windowSystem.ReadItemText(pDX->m_hDlgWnd, nIDC, value);
+  } else {
+    pDX->m_windowSystem.WriteItemText(pDX->m_hDlgWnd, nIDC, value);
+  }
+}
 // The index of the checked radio button in the group that starts at control
 // nIDC, counted among the group's radio buttons only; -1 when none is checked.
 // Writing it out checks that button and clears the others.
