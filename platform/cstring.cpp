@@ -110,7 +110,7 @@ void CString::Empty() {
   inline_[0] = '\0';
 }
 
-void CString::Assign(std::string_view text) {
+void CString::AssignLong(std::string_view text) {
   // `text` may lie in this string's own bytes: it is copied before the
   // bytes it came from are let go, and moved (not copied) within a block.
   const std::size_t n = text.size();
