@@ -3,6 +3,7 @@
 // m_strOutput.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -12,7 +13,6 @@
 using radixel::engine::Floor;
 using radixel::engine::FormatDecimal12;
 using radixel::engine::FormatHex;
-using radixel::engine::HighestPowerOfTwo;
 using radixel::engine::PlaceValue;
 using radixel::engine::PowerOfTwo;
 using radixel::engine::ReadLeadingDecimal;
@@ -142,19 +142,21 @@ void CConversionForm::DecimalToBinary() {
     m_dResult = ReadLeadingDecimal(m_strInput.view());
     m_nValue = TruncateToInt(Floor(m_dResult));
     if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
-    m_strOutput = kBinaryTemplate;
     if (!m_bOutOfRange && m_nValue > 0) {
-      int value = m_nValue;
-      int bit = 0;
-      while (value > 0) {
-        bit = HighestPowerOfTwo(static_cast<double>(value));
-        m_strOutput.SetAt(7 - bit, '1');
-        value -= 1 << bit;
+      // The template "00000000" with a "1" for each power of two in the
+      // value, written at once.
+      char digits[kBinaryTemplate.size()];
+      for (std::size_t i = 0; i < sizeof digits; ++i) {
+        digits[i] = static_cast<char>('0' + ((m_nValue >> (sizeof digits - 1 - i)) & 1));
       }
+      m_strOutput = std::string_view(digits, sizeof digits);
       // The record as the last step leaves it: the lowest power taken.
+      const int bit = std::countr_zero(static_cast<unsigned>(m_nValue));
       m_dExponent = static_cast<double>(bit + 2);
       m_dResult = PowerOfTwo(bit);
       m_nValue = 0;
+    } else {
+      m_strOutput = kBinaryTemplate;
     }
   }
   m_strInput = m_strSaved;

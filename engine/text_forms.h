@@ -49,14 +49,6 @@ inline double PlaceValue(double digit, int bitsPerPlace, int position) {
   return digit == 0.0 ? 0.0 : digit * std::numeric_limits<double>::infinity();
 }
 
-// The exponent of the highest power of two not above `value`, read from the
-// exponent bits of its floating form: 0 for 1, 7 for 255, 63 for 2^63.
-// -1 for a value below 1; `value` must be finite.
-inline int HighestPowerOfTwo(double value) {
-  if (!(value >= 1.0)) return -1;
-  return static_cast<int>((BitsOf(value) >> 52) & 0x7FF) - 1023;
-}
-
 // `value` in radix 16: lower case, no leading zeros, "0" for zero; the rest
 // of the buffer cleared. Returns the text's length.
 std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
