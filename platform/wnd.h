@@ -83,7 +83,7 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
     WPARAM wParam = 0;
     LPARAM lParam = 0;
   };
-  CurrentMessage current_;
+  const CurrentMessage* current_ = nullptr;  // the message being handled, on the stack
   CMenu systemMenu_;
 };
 
