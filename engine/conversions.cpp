@@ -16,7 +16,7 @@ using radixel::engine::FormatHex;
 using radixel::engine::PlaceValue;
 using radixel::engine::PowerOfTwo;
 using radixel::engine::ReadLeadingDecimal;
-using radixel::engine::ReadWholePart;
+using radixel::engine::ReadDecimalAndWholePart;
 using radixel::engine::TruncateToInt;
 
 namespace {
@@ -112,11 +112,12 @@ void CConversionForm::DecimalToHexadecimal() {
   }
   // The value is read from the whole text, not from the buffer's copy, which
   // holds only the first 19 characters.
-  m_dResult = ReadLeadingDecimal(m_strInput.view());
-  m_nValue = TruncateToInt(Floor(m_dResult));
   // The whole part is written exactly for every value a 64-bit integer holds.
   std::uint64_t whole = 0;
-  if (!ReadWholePart(m_strInput.view(), whole)) {
+  bool held = false;
+  m_dResult = ReadDecimalAndWholePart(m_strInput.view(), whole, held);
+  m_nValue = TruncateToInt(Floor(m_dResult));
+  if (!held) {
     m_bOverflow = 1;
     m_strInput = m_strSaved;
     return;

@@ -77,6 +77,10 @@ inline int TruncateToInt(double value) {
 // Text with no digits reads as 0; a number too large for a double as +inf.
 double ReadLeadingDecimal(std::string_view text);
 
+// ReadLeadingDecimal's value, and ReadWholePart's whole part and result
+// (`held`), reading the digits once where the text is a whole number.
+double ReadDecimalAndWholePart(std::string_view text, std::uint64_t& whole, bool& held);
+
 // The whole part of the leading decimal number of `text` (the digits before
 // the first "."), exactly. False when no 64-bit unsigned integer holds it.
 bool ReadWholePart(std::string_view text, std::uint64_t& value);
