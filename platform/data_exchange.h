@@ -3,10 +3,10 @@
 #pragma once
 
 #include "platform/cstring.h"
+#include "platform/wnd.h"
 #include "platform/win_types.h"
 #include "platform/window_system.h"
 
-class CWnd;
 
 class CDataExchange {
  public:
@@ -17,10 +17,26 @@ class CDataExchange {
   // The window system and the dialog's window, found once for the whole list.
   radixel::platform::WindowSystem& m_windowSystem;
   HWND m_hDlgWnd;
+
+  // The text holder of the next entry of the list, edit box nIDC, or null.
+  CString* NextTextHolder(int nIDC) {
+    return m_pDlgWnd->ExchangeTextHolder(m_windowSystem, m_nEntries++, nIDC);
+  }
+
+ private:
+  std::size_t m_nEntries = 0;  // entries of the list run so far
 };
 
 // The text of an edit box.
 inline void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+  if (CString* const holder = pDX->NextTextHolder(nIDC)) {
+    if (pDX->m_bSaveAndValidate) {
+      value = *holder;
+    } else {
+      *holder = value;
+    }
+    return;
+  }
   if (pDX->m_bSaveAndValidate) {
     pDX->m_windowSystem.ReadItemText(pDX->m_hDlgWnd, nIDC, value);
   } else {

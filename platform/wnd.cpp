@@ -106,7 +106,14 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(message, wParam, lParam);
 }
 
-void CWnd::OnAttach(HWND hWnd) { m_hWnd = hWnd; }
+void CWnd::ForgetExchangeSlots() {
+  for (ExchangeSlot& slot : exchangeSlots_) slot = {};
+}
+
+void CWnd::OnAttach(HWND hWnd) {
+  ForgetExchangeSlots();
+  m_hWnd = hWnd;
+}
 
 std::intptr_t CWnd::OnMessage(std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) {
