@@ -35,7 +35,10 @@ constexpr std::array<signed char, 256> kHexDigitValue = [] {
 // The byte at `pos` of `text` as MakeReverse would leave it. The last byte
 // of the reversed text is the last byte of the text's first character.
 char ReversedTextByte(const CString& text, int pos) {
-  if (pos == text.GetLength() - 1) return text[static_cast<int>(CString::CharacterSize(text.view(), 0)) - 1];
+  if (pos == text.GetLength() - 1) {
+    const bool ascii = static_cast<unsigned char>(text[0]) < 0x80;  // a character of its own
+    return text[ascii ? 0 : static_cast<int>(CString::CharacterSize(text.view(), 0)) - 1];
+  }
   CString reversed = text;
   reversed.MakeReverse();
   return reversed[pos];
