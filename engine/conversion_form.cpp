@@ -30,7 +30,7 @@ void CConversionForm::CopyAndCheck(const CString& text, const CharSet& set) {
       std::min(chars.size(), static_cast<std::size_t>(m_nLength < 0 ? 0 : m_nLength));
   // The buffer keeps its last byte for the terminator.
   CString::MoveShort(m_szNumber, chars.data(), std::min(count, sizeof m_szNumber - 1));
-  if (!AllInSet(chars.substr(0, count), set)) m_bIllegal = 1;
+  if (!AllInSet(std::string_view(chars.data(), count), set)) m_bIllegal = 1;
   if (count > 0) {
     m_chCurrent = chars[count - 1];
     FindInSet(set, m_chCurrent);

@@ -67,22 +67,18 @@ void CConversionForm::HexadecimalToDecimal() {
   double digitValue = m_dDigit;
   double sum = m_dResult;
   bool illegal = false;
-  // The digit at reversed position `pos`; an illegal character keeps the one before.
-  const auto digitAt = [&](int pos) {
-    const int digit = kHexDigitValue[static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)])];
+  for (int pos = 0; pos < count; ++pos) {
+    // Position `pos` of the reversed input is the input's byte that many from its end.
+    const auto ch =
+        static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)]);
+    const int digit = kHexDigitValue[ch];
     if (digit < 0) {
-      illegal = true;
+      illegal = true;  // counts with the value of the digit before it
     } else {
       digitValue = static_cast<double>(digit);
     }
-    return digitValue;
-  };
-  // Place values up to 16^255 are finite: each is the one before times 16.
-  const int finite = std::min(count, 1024 / 4);
-  double place = 1.0;
-  int pos = 0;
-  for (; pos < finite; ++pos, place *= 16.0) sum = digitAt(pos) * place + sum;
-  for (; pos < count; ++pos) sum = PlaceValue(digitAt(pos), 4, pos) + sum;
+    sum = PlaceValue(digitValue, 4, pos) + sum;
+  }
   if (illegal) m_bIllegal = 1;
   m_dDigit = digitValue;
   m_dResult = sum;
@@ -176,9 +172,12 @@ void CConversionForm::BinaryToDecimal() {
   m_nValue = 0;
   m_dDigit = 0.0;
   const int count = std::max(0, std::min(m_nLength, m_strInput.GetLength()));
-  // Whether a character is legal does not depend on where it stands.
-  if (m_bIllegal || !AllInSet(m_strInput.view().substr(m_strInput.size() - static_cast<std::size_t>(count)),
-                              kBinaryLegalSet)) {
+  // Whether a character is legal does not depend on where it stands: the
+  // first `count` of the reversed input are the last `count` of the input.
+  const auto scannedSize = static_cast<std::size_t>(count);
+  const std::string_view scanned(m_strInput.view().data() + m_strInput.size() - scannedSize,
+                                 scannedSize);
+  if (m_bIllegal || !AllInSet(scanned, kBinaryLegalSet)) {
     m_strInput.MakeReverse();
     CopyAndCheck(m_strInput, kBinaryLegalSet);
     m_nPos = 0;
@@ -191,20 +190,16 @@ void CConversionForm::BinaryToDecimal() {
   const std::string_view text = m_strInput.view();
   double sum = m_dDigit;
   int lastOne = -1;
-  // Place values up to 2^1023 are finite: each is the one before times 2.
-  const int finite = std::min(count, 1024);
-  double place = 1.0;
-  const auto oneAt = [&](int pos) {
-    const bool one = kDigitOneSet.index[static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)])] >= 0;
+  for (int pos = 0; pos < count; ++pos) {
+    const auto ch =
+        static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)]);
+    const bool one = kDigitOneSet.index[ch] >= 0;
+    // Summed as a double: powers from 2^31 up do not fit the int field. A
+    // zero adds nothing; the choice is made without a branch, since the
+    // digits of a typed number follow no pattern a guess could learn.
+    sum = PlaceValue(static_cast<double>(one), 1, pos) + sum;
     lastOne = one ? pos : lastOne;
-    return static_cast<double>(one);
-  };
-  // Summed as a double: powers from 2^31 up do not fit the int field. A
-  // zero adds nothing; the choice is made without a branch, since the
-  // digits of a typed number follow no pattern a guess could learn.
-  int pos = 0;
-  for (; pos < finite; ++pos, place *= 2.0) sum = oneAt(pos) * place + sum;
-  for (; pos < count; ++pos) sum = PlaceValue(oneAt(pos), 1, pos) + sum;
+  }
   m_dDigit = sum;
   if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));
   if (count > 0) {

@@ -60,7 +60,9 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   CString* ExchangeTextHolder(radixel::platform::WindowSystem& ws, std::size_t ordinal, int nIDC) {
     if (ordinal >= kExchangeSlots) return ws.ItemTextHolder(m_hWnd, nIDC);
     ExchangeSlot& slot = exchangeSlots_[ordinal];
-    if (slot.id != nIDC || slot.window != m_hWnd) slot = {m_hWnd, nIDC, ws.ItemTextHolder(m_hWnd, nIDC)};
+    if (slot.id != nIDC || slot.window != m_hWnd) {
+      slot = {m_hWnd, nIDC, ws.ItemTextHolder(m_hWnd, nIDC)};
+    }
     return slot.holder;
   }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
