@@ -67,18 +67,25 @@ void CConversionForm::HexadecimalToDecimal() {
   double digitValue = m_dDigit;
   double sum = m_dResult;
   bool illegal = false;
-  for (int pos = 0; pos < count; ++pos) {
+  // The digit at reversed position `pos`; an illegal character keeps the one before.
+  const auto digitAt = [&](int pos) {
     // Position `pos` of the reversed input is the input's byte that many from its end.
     const auto ch =
         static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)]);
     const int digit = kHexDigitValue[ch];
     if (digit < 0) {
-      illegal = true;  // counts with the value of the digit before it
+      illegal = true;
     } else {
       digitValue = static_cast<double>(digit);
     }
-    sum = PlaceValue(digitValue, 4, pos) + sum;
-  }
+    return digitValue;
+  };
+  // Place values up to 16^255 are finite: each is the one before times 16.
+  const int finite = std::min(count, 1024 / 4);
+  double place = 1.0;
+  int pos = 0;
+  for (; pos < finite; ++pos, place *= 16.0) sum = digitAt(pos) * place + sum;
+  for (; pos < count; ++pos) sum = PlaceValue(digitAt(pos), 4, pos) + sum;
   if (illegal) m_bIllegal = 1;
   m_dDigit = digitValue;
   m_dResult = sum;
@@ -190,16 +197,22 @@ void CConversionForm::BinaryToDecimal() {
   const std::string_view text = m_strInput.view();
   double sum = m_dDigit;
   int lastOne = -1;
-  for (int pos = 0; pos < count; ++pos) {
+  // Place values up to 2^1023 are finite: each is the one before times 2.
+  const int finite = std::min(count, 1024);
+  double place = 1.0;
+  const auto oneAt = [&](int pos) {
     const auto ch =
         static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)]);
     const bool one = kDigitOneSet.index[ch] >= 0;
-    // Summed as a double: powers from 2^31 up do not fit the int field. A
-    // zero adds nothing; the choice is made without a branch, since the
-    // digits of a typed number follow no pattern a guess could learn.
-    sum = PlaceValue(static_cast<double>(one), 1, pos) + sum;
     lastOne = one ? pos : lastOne;
-  }
+    return static_cast<double>(one);
+  };
+  // Summed as a double: powers from 2^31 up do not fit the int field. A
+  // zero adds nothing; the choice is made without a branch, since the
+  // digits of a typed number follow no pattern a guess could learn.
+  int pos = 0;
+  for (; pos < finite; ++pos, place *= 2.0) sum = oneAt(pos) * place + sum;
+  for (; pos < count; ++pos) sum = PlaceValue(oneAt(pos), 1, pos) + sum;
   m_dDigit = sum;
   if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));
   if (count > 0) {
