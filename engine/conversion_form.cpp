@@ -29,12 +29,8 @@ void CConversionForm::CopyAndCheck(const CString& text, const CharSet& set) {
   const std::size_t count =
       std::min(chars.size(), static_cast<std::size_t>(m_nLength < 0 ? 0 : m_nLength));
   // The buffer keeps its last byte for the terminator.
-  std::memcpy(m_szNumber, chars.data(), std::min(count, sizeof m_szNumber - 1));
-  bool illegal = false;
-  for (std::size_t i = 0; i < count; ++i) {
-    illegal |= set.index[static_cast<unsigned char>(chars[i])] < 0;
-  }
-  if (illegal) m_bIllegal = 1;
+  CString::MoveShort(m_szNumber, chars.data(), std::min(count, sizeof m_szNumber - 1));
+  if (!AllInSet(std::string_view(chars.data(), count), set)) m_bIllegal = 1;
   if (count > 0) {
     m_chCurrent = chars[count - 1];
     FindInSet(set, m_chCurrent);

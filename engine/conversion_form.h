@@ -124,6 +124,12 @@ class CConversionForm : public CDialog {
     m_pFound = index >= 0 ? set.text + index : nullptr;
     return index;
   }
+  // Whether every character of `text` is in `set`.
+  static bool AllInSet(std::string_view text, const CharSet& set) {
+    bool illegal = false;
+    for (const char ch : text) illegal |= set.index[static_cast<unsigned char>(ch)] < 0;
+    return !illegal;
+  }
   // Copies `text` into m_szNumber (as much of it as fits) and raises
   // m_bIllegal for any character outside `set`; every character is checked.
   void CopyAndCheck(const CString& text, const CharSet& set);

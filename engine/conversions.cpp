@@ -1,8 +1,10 @@
 // The four primitive conversions. Each works on the record's fields only;
 // the chained modes hand the first step's decimal text on through
 // m_strOutput.
-#include <cmath>
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
 #include <cstring>
 #include <string_view>
 
@@ -11,12 +13,38 @@
 using radixel::engine::Floor;
 using radixel::engine::FormatDecimal12;
 using radixel::engine::FormatHex;
-using radixel::engine::HighestPowerOfTwo;
 using radixel::engine::PlaceValue;
 using radixel::engine::PowerOfTwo;
 using radixel::engine::ReadLeadingDecimal;
-using radixel::engine::ReadWholePart;
+using radixel::engine::ReadDecimalAndWholePart;
 using radixel::engine::TruncateToInt;
+
+namespace {
+
+// Each byte's value as a hexadecimal digit, in either case; -1 for any other.
+constexpr std::array<signed char, 256> kHexDigitValue = [] {
+  std::array<signed char, 256> values{};
+  values.fill(-1);
+  for (int i = 0; i < 16; ++i) {
+    values[static_cast<unsigned char>(kHexLegalSet.text[i])] = static_cast<signed char>(i);
+    values[static_cast<unsigned char>("0123456789abcdef"[i])] = static_cast<signed char>(i);
+  }
+  return values;
+}();
+
+// The byte at `pos` of `text` as MakeReverse would leave it. The last byte
+// of the reversed text is the last byte of the text's first character.
+char ReversedTextByte(const CString& text, int pos) {
+  if (pos == text.GetLength() - 1) {
+    const bool ascii = static_cast<unsigned char>(text[0]) < 0x80;  // a character of its own
+    return text[ascii ? 0 : static_cast<int>(CString::CharacterSize(text.view(), 0)) - 1];
+  }
+  CString reversed = text;
+  reversed.MakeReverse();
+  return reversed[pos];
+}
+
+}  // namespace
 
 // Hexadecimal text in m_strInput to decimal text in m_strOutput, digit by
 // digit from the least significant up. An illegal character counts with the
@@ -24,35 +52,46 @@ using radixel::engine::TruncateToInt;
 // place value 16^position is the exact power of two 2^(4 position); a zero
 // digit adds nothing at any place, so zeros before a value never make it
 // unrepresentable.
+//
+// The reversed input is read from its front by reading the input from its
+// end, so no reversed copy is made; m_strInput ends as it began. Prepare
+// has upper-cased the input, and a lower-case digit would count as its
+// capital anyway.
 void CConversionForm::HexadecimalToDecimal() {
   m_strSaved = m_strInput;
-  m_strInput.MakeReverse();
-  m_strInput.MakeUpper();
   m_dBase = 16.0;
   // The scan keeps its working values in locals and leaves the record's
   // fields as the last step left them.
   const std::string_view text = m_strInput.view();
-  const int count = std::min(m_nLength, m_strInput.GetLength());
+  const int count = std::max(0, std::min(m_nLength, m_strInput.GetLength()));
   double digitValue = m_dDigit;
   double sum = m_dResult;
   bool illegal = false;
-  for (int pos = 0; pos < count; ++pos) {
-    // The hexadecimal digits stand in the set at their own values.
-    const auto ch = static_cast<unsigned char>(text[static_cast<std::size_t>(pos)]);
-    const int digit = kHexLegalSet.index[ch];
+  // The digit at reversed position `pos`; an illegal character keeps the one before.
+  const auto digitAt = [&](int pos) {
+    // Position `pos` of the reversed input is the input's byte that many from its end.
+    const auto ch =
+        static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)]);
+    const int digit = kHexDigitValue[ch];
     if (digit < 0) {
       illegal = true;
     } else {
       digitValue = static_cast<double>(digit);
     }
-    sum = PlaceValue(digitValue, 4, pos) + sum;
-  }
+    return digitValue;
+  };
+  // Place values up to 16^255 are finite: each is the one before times 16.
+  const int finite = std::min(count, 1024 / 4);
+  double place = 1.0;
+  int pos = 0;
+  for (; pos < finite; ++pos, place *= 16.0) sum = digitAt(pos) * place + sum;
+  for (; pos < count; ++pos) sum = PlaceValue(digitAt(pos), 4, pos) + sum;
   if (illegal) m_bIllegal = 1;
   m_dDigit = digitValue;
   m_dResult = sum;
   m_nPos = count > 0 ? count : 0;
   if (count > 0) {
-    m_chCurrent = text[static_cast<std::size_t>(count - 1)];
+    m_chCurrent = ReversedTextByte(m_strInput, count - 1);
     FindInSet(kHexLegalSet, m_chCurrent);
     m_dExponent = static_cast<double>(count - 1);
   }
@@ -61,7 +100,6 @@ void CConversionForm::HexadecimalToDecimal() {
   } else {
     m_bOverflow = 1;  // no double holds the sum
   }
-  m_strInput = m_strSaved;
 }
 
 // Decimal text to capital hexadecimal in m_strOutput; a fraction is cut off.
@@ -80,11 +118,12 @@ void CConversionForm::DecimalToHexadecimal() {
   }
   // The value is read from the whole text, not from the buffer's copy, which
   // holds only the first 19 characters.
-  m_dResult = ReadLeadingDecimal(m_strInput.view());
-  m_nValue = TruncateToInt(Floor(m_dResult));
   // The whole part is written exactly for every value a 64-bit integer holds.
   std::uint64_t whole = 0;
-  if (!ReadWholePart(m_strInput.view(), whole)) {
+  bool held = false;
+  m_dResult = ReadDecimalAndWholePart(m_strInput.view(), whole, held);
+  m_nValue = TruncateToInt(Floor(m_dResult));
+  if (!held) {
     m_bOverflow = 1;
     m_strInput = m_strSaved;
     return;
@@ -110,35 +149,45 @@ void CConversionForm::DecimalToBinary() {
     m_dResult = ReadLeadingDecimal(m_strInput.view());
     m_nValue = TruncateToInt(Floor(m_dResult));
     if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
-    m_strOutput = kBinaryTemplate;
     if (!m_bOutOfRange && m_nValue > 0) {
-      int value = m_nValue;
-      int bit = 0;
-      while (value > 0) {
-        bit = HighestPowerOfTwo(static_cast<double>(value));
-        m_strOutput.SetAt(7 - bit, '1');
-        value -= 1 << bit;
+      // The template "00000000" with a "1" for each power of two in the
+      // value, written at once.
+      char digits[kBinaryTemplate.size()];
+      for (std::size_t i = 0; i < sizeof digits; ++i) {
+        digits[i] = static_cast<char>('0' + ((m_nValue >> (sizeof digits - 1 - i)) & 1));
       }
+      m_strOutput = std::string_view(digits, sizeof digits);
       // The record as the last step leaves it: the lowest power taken.
+      const int bit = std::countr_zero(static_cast<unsigned>(m_nValue));
       m_dExponent = static_cast<double>(bit + 2);
       m_dResult = PowerOfTwo(bit);
       m_nValue = 0;
+    } else {
+      m_strOutput = kBinaryTemplate;
     }
   }
   m_strInput = m_strSaved;
 }
 
 // Binary text in m_strInput to decimal text in m_strOutput, adding 2^position
-// for every "1" of the reversed input. Leaves m_strInput reversed; the caller
-// restores it.
+// for every "1" of the reversed input. Where an illegal character is found
+// the output is the reversed input and m_strInput is left reversed; the
+// caller restores it. A legal input is read from its end instead, which is
+// the reversed input read from its front, so it is never reversed.
 void CConversionForm::BinaryToDecimal() {
-  m_strInput.MakeReverse();
   m_nPos = 0;
   m_nValue = 0;
   m_dDigit = 0.0;
-  CopyAndCheck(m_strInput, kBinaryLegalSet);
-  m_nPos = 0;
-  if (m_bIllegal) {
+  const int count = std::max(0, std::min(m_nLength, m_strInput.GetLength()));
+  // Whether a character is legal does not depend on where it stands: the
+  // first `count` of the reversed input are the last `count` of the input.
+  const auto scannedSize = static_cast<std::size_t>(count);
+  const std::string_view scanned(m_strInput.view().data() + m_strInput.size() - scannedSize,
+                                 scannedSize);
+  if (m_bIllegal || !AllInSet(scanned, kBinaryLegalSet)) {
+    m_strInput.MakeReverse();
+    CopyAndCheck(m_strInput, kBinaryLegalSet);
+    m_nPos = 0;
     // The input's characters in reversed order, all of them, each character whole.
     m_strOutput = m_strInput;
     return;
@@ -146,28 +195,34 @@ void CConversionForm::BinaryToDecimal() {
   // The scan keeps its working values in locals and leaves the record's
   // fields as the last step left them.
   const std::string_view text = m_strInput.view();
-  const int count = std::min(m_nLength, m_strInput.GetLength());
   double sum = m_dDigit;
   int lastOne = -1;
-  for (int pos = 0; pos < count; ++pos) {
-    const bool one =
-        kDigitOneSet.index[static_cast<unsigned char>(text[static_cast<std::size_t>(pos)])] >= 0;
-    // Summed as a double: powers from 2^31 up do not fit the int field. A
-    // zero adds nothing; the choice is made without a branch, since the
-    // digits of a typed number follow no pattern a guess could learn.
-    sum = PlaceValue(static_cast<double>(one), 1, pos) + sum;
+  // Place values up to 2^1023 are finite: each is the one before times 2.
+  const int finite = std::min(count, 1024);
+  double place = 1.0;
+  const auto oneAt = [&](int pos) {
+    const auto ch =
+        static_cast<unsigned char>(text[text.size() - 1 - static_cast<std::size_t>(pos)]);
+    const bool one = kDigitOneSet.index[ch] >= 0;
     lastOne = one ? pos : lastOne;
-  }
+    return static_cast<double>(one);
+  };
+  // Summed as a double: powers from 2^31 up do not fit the int field. A
+  // zero adds nothing; the choice is made without a branch, since the
+  // digits of a typed number follow no pattern a guess could learn.
+  int pos = 0;
+  for (; pos < finite; ++pos, place *= 2.0) sum = oneAt(pos) * place + sum;
+  for (; pos < count; ++pos) sum = PlaceValue(oneAt(pos), 1, pos) + sum;
   m_dDigit = sum;
   if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));
   if (count > 0) {
     m_nPos = count;
-    m_chCurrent = text[static_cast<std::size_t>(count - 1)];
+    m_chCurrent = ReversedTextByte(m_strInput, count - 1);
     FindInSet(kDigitOneSet, m_chCurrent);
   }
-  std::memset(m_szNumber, 0, sizeof m_szNumber);
   m_dResult = m_dDigit;
   if (!std::isfinite(m_dResult)) {
+    std::memset(m_szNumber, 0, sizeof m_szNumber);
     m_bOverflow = 1;  // no double holds the sum
     return;
   }

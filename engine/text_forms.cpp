@@ -107,6 +107,22 @@ void WholeNumberDigits(WholeNumber whole, char (&digits)[kExact], int& exponent)
   const bool up = first > '5' || (first == '5' && (!restZero || (digits[kExact - 1] - '0') % 2 != 0));
   if (up) AddOneInLastPlace(digits, kExact, exponent);
 }
+// The value of `text` when it is a whole number of 1 to 19 digits, alone
+// or with a point after it that no digit follows.
+bool ReadShortWholeNumber(std::string_view text, std::uint64_t& value) {
+  std::size_t digits = 0;
+  std::uint64_t whole = 0;
+  while (digits < text.size() && digits <= 19 && text[digits] >= '0' && text[digits] <= '9') {
+    whole = whole * 10 + static_cast<std::uint64_t>(text[digits] - '0');
+    ++digits;
+  }
+  const bool fractionFollows = digits + 1 < text.size() && text[digits] == '.' &&
+                               text[digits + 1] >= '0' && text[digits + 1] <= '9';
+  const bool moreDigits = digits < text.size() && text[digits] >= '0' && text[digits] <= '9';
+  if (digits == 0 || digits > 19 || fractionFollows || moreDigits) return false;
+  value = whole;
+  return true;
+}
 }  // namespace
 
 std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
@@ -135,7 +151,11 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   char digits[kExact];
   int exponent = 0;
   if (value < kWholeNumberLimit && value == Floor(value)) {
-    WholeNumberDigits(static_cast<WholeNumber>(value), digits, exponent);
+    // (Below 2^64 through a 64-bit integer, which needs no library call.)
+    constexpr double kTwoToThe64th = 18446744073709551616.0;
+    WholeNumberDigits(value < kTwoToThe64th ? WholeNumber{static_cast<std::uint64_t>(value)}
+                                            : static_cast<WholeNumber>(value),
+                      digits, exponent);
   } else {
     // d.dddddddddddddddde±XX
     char sci[40];
@@ -186,18 +206,7 @@ double ReadLeadingDecimal(std::string_view text) {
   // A whole number of up to 19 digits (with or without a point after it)
   // is below 2^64: its double is the integer rounded to nearest, as strtod
   // rounds it.
-  std::size_t digits = 0;
-  std::uint64_t whole = 0;
-  while (digits < text.size() && digits <= 19 && text[digits] >= '0' && text[digits] <= '9') {
-    whole = whole * 10 + static_cast<std::uint64_t>(text[digits] - '0');
-    ++digits;
-  }
-  const bool fractionFollows = digits + 1 < text.size() && text[digits] == '.' &&
-                               text[digits + 1] >= '0' && text[digits + 1] <= '9';
-  const bool moreDigits = digits < text.size() && text[digits] >= '0' && text[digits] <= '9';
-  if (digits > 0 && digits <= 19 && !fractionFollows && !moreDigits) {
-    return static_cast<double>(whole);
-  }
+  if (std::uint64_t whole = 0; ReadShortWholeNumber(text, whole)) return static_cast<double>(whole);
   // An optional '-', digits, '.', digits; strtod gives +inf where it is
   // too large and 0 where it underflows. It reads a copy that ends there,
   // lest it take an exponent or a hexadecimal form after it.
@@ -221,6 +230,16 @@ double ReadLeadingDecimal(std::string_view text) {
     return std::strtod(shortCopy, nullptr);
   }
   return std::strtod(std::string(text.substr(0, end)).c_str(), nullptr);
+}
+
+double ReadDecimalAndWholePart(std::string_view text, std::uint64_t& whole, bool& held) {
+  // A whole number of up to 19 digits is read once for both.
+  if (ReadShortWholeNumber(text, whole)) {
+    held = true;
+    return static_cast<double>(whole);
+  }
+  held = ReadWholePart(text, whole);
+  return ReadLeadingDecimal(text);
 }
 
 bool ReadWholePart(std::string_view text, std::uint64_t& value) {

@@ -49,14 +49,6 @@ inline double PlaceValue(double digit, int bitsPerPlace, int position) {
   return digit == 0.0 ? 0.0 : digit * std::numeric_limits<double>::infinity();
 }
 
-// The exponent of the highest power of two not above `value`, read from the
-// exponent bits of its floating form: 0 for 1, 7 for 255, 63 for 2^63.
-// -1 for a value below 1; `value` must be finite.
-inline int HighestPowerOfTwo(double value) {
-  if (!(value >= 1.0)) return -1;
-  return static_cast<int>((BitsOf(value) >> 52) & 0x7FF) - 1023;
-}
-
 // `value` in radix 16: lower case, no leading zeros, "0" for zero; the rest
 // of the buffer cleared. Returns the text's length.
 std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]);
@@ -84,6 +76,10 @@ inline int TruncateToInt(double value) {
 // the "C" locale: digits, a ".", digits; reading stops at anything else.
 // Text with no digits reads as 0; a number too large for a double as +inf.
 double ReadLeadingDecimal(std::string_view text);
+
+// ReadLeadingDecimal's value, and ReadWholePart's whole part and result
+// (`held`), reading the digits once where the text is a whole number.
+double ReadDecimalAndWholePart(std::string_view text, std::uint64_t& whole, bool& held);
 
 // The whole part of the leading decimal number of `text` (the digits before
 // the first "."), exactly. False when no 64-bit unsigned integer holds it.

@@ -57,8 +57,8 @@ void CString::FreeBlock(Block* block) {
   ::operator delete(block);
 }
 
-void CString::Release() noexcept {
-  if (!IsInline() && --block_->refs == 0) FreeBlock(block_);
+void CString::ReleaseBlock() noexcept {
+  if (--block_->refs == 0) FreeBlock(block_);
 }
 
 void CString::ShareFrom(const CString& other) noexcept {
@@ -86,7 +86,7 @@ CString::CString(const CString& other) noexcept { ShareFrom(other); }
 
 CString::CString(CString&& other) noexcept { TakeFrom(other); }
 
-CString& CString::operator=(const CString& other) noexcept {
+CString& CString::AssignShared(const CString& other) noexcept {
   // When both hold one block, the count is at least two: the release
   // cannot free it.
   if (this != &other) {
@@ -110,7 +110,7 @@ void CString::Empty() {
   inline_[0] = '\0';
 }
 
-void CString::Assign(std::string_view text) {
+void CString::AssignLong(std::string_view text) {
   // `text` may lie in this string's own bytes: it is copied before the
   // bytes it came from are let go, and moved (not copied) within a block.
   const std::size_t n = text.size();
@@ -227,6 +227,10 @@ std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
 }
 
 }  // namespace
+
+std::size_t CString::CharacterSize(std::string_view text, std::size_t pos) {
+  return Utf8SequenceLength(text, pos);
+}
 
 void CString::MakeReverse() {
   if (size_ < 2) return;

@@ -15,6 +15,7 @@
 
 #include <climits>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,17 @@ class CString {
   CString(CString&& other) noexcept;
   ~CString() { Release(); }
 
-  CString& operator=(const CString& other) noexcept;
+  // A short text over a short one is copied here, whole buffer at once: a
+  // conversion copies its texts many times.
+  CString& operator=(const CString& other) noexcept {
+    if (IsInline() && other.IsInline()) {
+      if (this == &other) return *this;
+      size_ = other.size_;
+      std::memcpy(inline_, other.inline_, sizeof inline_);
+      return *this;
+    }
+    return AssignShared(other);
+  }
   CString& operator=(CString&& other) noexcept;
   CString& operator=(const char* text) {
     Assign(text ? text : "");
@@ -62,6 +73,40 @@ class CString {
   void MakeUpper();
   // Reverses the text in place, keeping each well-formed UTF-8 sequence whole.
   void MakeReverse();
+  // Copies `n` bytes, at most kInlineCapacity, as memmove does: every byte
+  // is read (in a few overlapping pieces) before any is written.
+  static void MoveShort(char* to, const char* from, std::size_t n) {
+    static_assert(kInlineCapacity <= 48, "three pieces of 16 bytes cover a short text");
+    if (n >= 16) {
+      char head[16], middle[16], tail[16];
+      std::memcpy(head, from, 16);
+      std::memcpy(middle, from + (n > 32 ? 16 : 0), 16);
+      std::memcpy(tail, from + n - 16, 16);
+      std::memcpy(to, head, 16);
+      std::memcpy(to + (n > 32 ? 16 : 0), middle, 16);
+      std::memcpy(to + n - 16, tail, 16);
+    } else if (n >= 8) {
+      char head[8], tail[8];
+      std::memcpy(head, from, 8);
+      std::memcpy(tail, from + n - 8, 8);
+      std::memcpy(to, head, 8);
+      std::memcpy(to + n - 8, tail, 8);
+    } else if (n >= 4) {
+      char head[4], tail[4];
+      std::memcpy(head, from, 4);
+      std::memcpy(tail, from + n - 4, 4);
+      std::memcpy(to, head, 4);
+      std::memcpy(to + n - 4, tail, 4);
+    } else if (n > 0) {
+      const char first = from[0], middle = from[n / 2], last = from[n - 1];
+      to[0] = first;
+      to[n / 2] = middle;
+      to[n - 1] = last;
+    }
+  }
+  // The size in bytes of the character at byte `pos` of `text`: a
+  // well-formed UTF-8 sequence, or a single byte. (MakeReverse keeps these whole.)
+  static std::size_t CharacterSize(std::string_view text, std::size_t pos);
   // Fills the text from the string table; leaves it empty when there is no such string.
   bool LoadString(unsigned id);
 
@@ -90,9 +135,25 @@ class CString {
   const char* data() const { return IsInline() ? inline_ : block_->chars(); }
   // The bytes for writing: a shared block is copied first.
   char* MutableData();
-  void Assign(std::string_view text);
+  // A short text over a short one is copied here; `text` may lie in this
+  // string's own bytes.
+  void Assign(std::string_view text) {
+    if (text.size() <= kInlineCapacity && IsInline()) {
+      MoveShort(inline_, text.data(), text.size());
+      inline_[text.size()] = '\0';
+      size_ = text.size();
+      return;
+    }
+    AssignLong(text);
+  }
+  void AssignLong(std::string_view text);
+  // operator= where either text is long.
+  CString& AssignShared(const CString& other) noexcept;
   // Lets go of the block, if any; the caller sets the new text.
-  void Release() noexcept;
+  void Release() noexcept {
+    if (!IsInline()) ReleaseBlock();
+  }
+  void ReleaseBlock() noexcept;
   // Over a released string: `other`'s text, its block shared or taken (the
   // taken-from string left empty).
   void ShareFrom(const CString& other) noexcept;

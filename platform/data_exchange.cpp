@@ -4,20 +4,17 @@
 
 using radixel::platform::CurrentWindowSystem;
 
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
-  auto& ws = CurrentWindowSystem();
-  if (pDX->m_bSaveAndValidate) {
-    ws.ReadItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value);
-  } else {
-    ws.WriteItemText(pDX->m_pDlgWnd->m_hWnd, nIDC, value);
-  }
-}
+CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
+    : m_bSaveAndValidate(bSaveAndValidate),
+      m_pDlgWnd(pDlgWnd),
+      m_windowSystem(CurrentWindowSystem()),
+      m_hDlgWnd(pDlgWnd->m_hWnd) {}
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
   const auto [group, consecutive] = pDX->m_pDlgWnd->RadioGroup(nIDC);
   if (group.empty()) return;
-  auto& ws = CurrentWindowSystem();
-  HWND hWnd = pDX->m_pDlgWnd->m_hWnd;
+  auto& ws = pDX->m_windowSystem;
+  HWND hWnd = pDX->m_hDlgWnd;
   const int first = group.front();
   const int last = group.back();
   if (consecutive) {

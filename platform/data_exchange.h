@@ -3,21 +3,46 @@
 #pragma once
 
 #include "platform/cstring.h"
+#include "platform/wnd.h"
 #include "platform/win_types.h"
+#include "platform/window_system.h"
 
-class CWnd;
 
 class CDataExchange {
  public:
-  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-      : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd) {}
+  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
   BOOL m_bSaveAndValidate;  // TRUE: controls into fields; FALSE: fields into controls
   CWnd* m_pDlgWnd;
+  // The window system and the dialog's window, found once for the whole list.
+  radixel::platform::WindowSystem& m_windowSystem;
+  HWND m_hDlgWnd;
+
+  // The text holder of the next entry of the list, edit box nIDC, or null.
+  CString* NextTextHolder(int nIDC) {
+    return m_pDlgWnd->ExchangeTextHolder(m_windowSystem, m_nEntries++, nIDC);
+  }
+
+ private:
+  std::size_t m_nEntries = 0;  // entries of the list run so far
 };
 
 // The text of an edit box.
-void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+inline void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
+  if (CString* const holder = pDX->NextTextHolder(nIDC)) {
+    if (pDX->m_bSaveAndValidate) {
+      value = *holder;
+    } else {
+      *holder = value;
+    }
+    return;
+  }
+  if (pDX->m_bSaveAndValidate) {
+    pDX->m_windowSystem.ReadItemText(pDX->m_hDlgWnd, nIDC, value);
+  } else {
+    pDX->m_windowSystem.WriteItemText(pDX->m_hDlgWnd, nIDC, value);
+  }
+}
 // The index of the checked radio button in the group that starts at control
 // nIDC, counted among the group's radio buttons only; -1 when none is checked.
 // Writing it out checks that button and clears the others.

@@ -47,6 +47,7 @@ void CDialog::DestroyWindow() {
   if (m_hWnd == nullptr) return;
   HWND hWnd = m_hWnd;
   m_hWnd = nullptr;
+  ForgetExchangeSlots();
   CurrentWindowSystem().DestroyWindow(hWnd);
 }
 

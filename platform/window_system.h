@@ -83,6 +83,11 @@ class WindowSystem {
   // text's bytes with the field rather than copy them.
   virtual void ReadItemText(WindowHandle window, int id, CString& text);
   virtual void WriteItemText(WindowHandle window, int id, const CString& text);
+  // The text an edit box keeps, where the window system keeps it as a
+  // CString that the program may read and set in place (no notification,
+  // as with SetItemText), valid while the window lives; null elsewhere.
+  // Data exchange finds it once and then reads and sets it directly.
+  virtual CString* ItemTextHolder(WindowHandle, int) { return nullptr; }
   virtual bool IsItemChecked(WindowHandle window, int id) = 0;
   virtual void CheckItem(WindowHandle window, int id, bool checked) = 0;
   // Of the radio buttons firstId to lastId: the id of the first checked one

@@ -87,7 +87,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CWnd::Default() {
-  return DefWindowProc(current_.message, current_.wParam, current_.lParam);
+  if (current_ == nullptr) return DefWindowProc(0, 0, 0);
+  return DefWindowProc(current_->message, current_->wParam, current_->lParam);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -105,14 +106,22 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(message, wParam, lParam);
 }
 
-void CWnd::OnAttach(HWND hWnd) { m_hWnd = hWnd; }
+void CWnd::ForgetExchangeSlots() {
+  for (ExchangeSlot& slot : exchangeSlots_) slot = {};
+}
+
+void CWnd::OnAttach(HWND hWnd) {
+  ForgetExchangeSlots();
+  m_hWnd = hWnd;
+}
 
 std::intptr_t CWnd::OnMessage(std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) {
   // Keep the message for Default(); restore the outer one afterwards, since
   // a handler may send messages of its own.
-  const CurrentMessage outer = current_;
-  current_ = {message, wParam, lParam};
+  const CurrentMessage here{message, wParam, lParam};
+  const CurrentMessage* const outer = current_;
+  current_ = &here;
   const LRESULT result = WindowProc(message, wParam, lParam);
   current_ = outer;
   return result;

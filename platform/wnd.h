@@ -54,6 +54,17 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   // --- What the program calls -----------------------------------------------
   // Copies the controls into the fields (TRUE) or the fields into the controls (FALSE).
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+  // The text holder (WindowSystem::ItemTextHolder) of edit box nIDC, the
+  // `ordinal`-th entry of the exchange list: looked up once and kept while
+  // the window lives, so that data exchange finds no box by its id again.
+  CString* ExchangeTextHolder(radixel::platform::WindowSystem& ws, std::size_t ordinal, int nIDC) {
+    if (ordinal >= kExchangeSlots) return ws.ItemTextHolder(m_hWnd, nIDC);
+    ExchangeSlot& slot = exchangeSlots_[ordinal];
+    if (slot.id != nIDC || slot.window != m_hWnd) {
+      slot = {m_hWnd, nIDC, ws.ItemTextHolder(m_hWnd, nIDC)};
+    }
+    return slot.holder;
+  }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   CMenu* GetSystemMenu(BOOL bRevert);
   HICON SetIcon(HICON hIcon, BOOL bBigIcon);
@@ -83,8 +94,19 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
     WPARAM wParam = 0;
     LPARAM lParam = 0;
   };
-  CurrentMessage current_;
-  CMenu systemMenu_;
+  const CurrentMessage* current_ = nullptr;  // the message being handled, on the stack
+  CMenu systemMenu_;  // The text holders of the exchange list's first entries, in its order.
+  struct ExchangeSlot {
+    HWND window = nullptr;
+    int id = 0;
+    CString* holder = nullptr;
+  };
+  static constexpr std::size_t kExchangeSlots = 8;
+  ExchangeSlot exchangeSlots_[kExchangeSlots];
+
+ protected:
+  // Forgets the text holders, when the window goes.
+  void ForgetExchangeSlots();
 };
 
 // Painting a window between BeginPaint and EndPaint, for the object's lifetime.

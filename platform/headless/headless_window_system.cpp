@@ -303,6 +303,12 @@ void HeadlessWindowSystem::ReadItemText(WindowHandle window, int id, CString& te
   }
 }
 
+CString* HeadlessWindowSystem::ItemTextHolder(WindowHandle window, int id) {
+  Window* w = Get(window);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  return c && c->tmpl->cls == ControlClass::kEdit ? &c->text : nullptr;
+}
+
 void HeadlessWindowSystem::WriteItemText(WindowHandle window, int id, const CString& text) {
   Window* w = Get(window);
   if (Window::Control* c = w ? w->Find(id) : nullptr) c->text = text;

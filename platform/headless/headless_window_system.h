@@ -54,6 +54,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   void SetItemText(WindowHandle window, int id, std::string_view text) override;
   void ReadItemText(WindowHandle window, int id, CString& text) override;
   void WriteItemText(WindowHandle window, int id, const CString& text) override;
+  CString* ItemTextHolder(WindowHandle window, int id) override;
   bool IsItemChecked(WindowHandle window, int id) override;
   void CheckItem(WindowHandle window, int id, bool checked) override;
   int CheckedRadioButton(WindowHandle window, int firstId, int lastId) override;

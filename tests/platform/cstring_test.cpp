@@ -193,6 +193,21 @@ INSTANTIATE_TEST_SUITE_P(
              std::to_string(std::get<1>(info.param));
     });
 
+// A short text is copied in overlapping pieces whose sizes follow its
+// length: every length, taken from every place of the string's own bytes,
+// must come out whole and in order.
+TEST(CStringTest, AssignsEveryShortPartOfItsOwnText) {
+  std::string text;
+  for (std::size_t i = 0; i < CString::kInlineCapacity; ++i) text += static_cast<char>('A' + i);
+  for (std::size_t length = 0; length <= text.size(); ++length) {
+    for (std::size_t from = 0; from + length <= text.size(); ++from) {
+      CString s(text);
+      s = s.view().substr(from, length);
+      ASSERT_EQ(s.view(), text.substr(from, length)) << "from " << from << ", length " << length;
+    }
+  }
+}
+
 TEST(CStringTest, CopyOutlivesTheOriginal) {
   const std::string text(100, '1');
   CString copy;

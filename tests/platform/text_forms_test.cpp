@@ -203,21 +203,4 @@ INSTANTIATE_TEST_SUITE_P(
         WholeCase{"FourHundredDigits", std::string(400, '9'), false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// --- Highest power of two -----------------------------------------------------
-
-// The bits of a binary text are built from the exponent bits; the edges are
-// where a power begins or a value's last bit still counts.
-TEST(HighestPowerOfTwoTest, ReadsTheExponentExactly) {
-  const struct {
-    double value;
-    int exponent;
-  } cases[] = {{0.0, -1},         {0.5, -1},          {1.0, 0},
-               {2.0, 1},          {255.0, 7},         {256.0, 8},
-               {2147483647.0, 30}, {2147483648.0, 31}, {9007199254740991.0, 52},
-               {9007199254740992.0, 53}, {9223372036854775808.0, 63}, {DBL_MAX, 1023}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(radixel::engine::HighestPowerOfTwo(c.value), c.exponent) << c.value;
-  }
-}
-
 }  // namespace
