@@ -86,23 +86,25 @@ class CString {
       std::memcpy(to + (n > 32 ? 16 : 0), middle, 16);
       std::memcpy(to + n - 16, tail, 16);
     } else if (n >= 8) {
-      char head[8], tail[8];
-      std::memcpy(head, from, 8);
-      std::memcpy(tail, from + n - 8, 8);
-      std::memcpy(to, head, 8);
-      std::memcpy(to + n - 8, tail, 8);
+      MoveTwoPieces<8>(to, from, n);
     } else if (n >= 4) {
-      char head[4], tail[4];
-      std::memcpy(head, from, 4);
-      std::memcpy(tail, from + n - 4, 4);
-      std::memcpy(to, head, 4);
-      std::memcpy(to + n - 4, tail, 4);
+      MoveTwoPieces<4>(to, from, n);
     } else if (n > 0) {
       const char first = from[0], middle = from[n / 2], last = from[n - 1];
       to[0] = first;
       to[n / 2] = middle;
       to[n - 1] = last;
     }
+  }
+  // Copies `n` bytes, `kPiece` to twice as many, as two overlapping pieces
+  // both read before either is written.
+  template <std::size_t kPiece>
+  static void MoveTwoPieces(char* to, const char* from, std::size_t n) {
+    char head[kPiece], tail[kPiece];
+    std::memcpy(head, from, kPiece);
+    std::memcpy(tail, from + n - kPiece, kPiece);
+    std::memcpy(to, head, kPiece);
+    std::memcpy(to + n - kPiece, tail, kPiece);
   }
   // The size in bytes of the character at byte `pos` of `text`: a
   // well-formed UTF-8 sequence, or a single byte. (MakeReverse keeps these whole.)
