@@ -1,4 +1,5 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
+# (Debian's own Python: the browser drivers come from its python3-selenium.)
 """Long texts in the page's input box, in a headless Chromium: 1 MB and
 20 MB of digits, each pasted into the box and converted "Bin to Dec" (the
 mode that shows an illegal input reversed in the output box, so the page

@@ -1,4 +1,5 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
+# (Debian's own Python: the browser drivers come from its python3-selenium.)
 """Time from navigation until the page's dialog is painted and takes typing,
 in a headless Chromium, against a peer measured in the same run: the same
 page as a static copy, with the dialog's controls and style as the program

@@ -1,4 +1,5 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
+# (Debian's own Python: the browser drivers come from its python3-selenium.)
 """Screenshots of the page as a person sees it, in a headless Chromium:
 converts one number with the keyboard, opens each box, and writes
   OUT/web-main.png      the dialog after the conversion
