@@ -34,12 +34,14 @@ if [[ ${1:-} == --own-windows ]]; then
   own_windows=1
   shift
 fi
-# --tool runs one of Wine's own programs (reg, say) through the 64-bit
-# loader where it exists: natively, it starts in a second where a 32-bit
-# program runs under emulation.
+# Wine's own programs (reg, wineboot) go through the 64-bit loader where it
+# exists: natively, it starts in a second where a 32-bit program runs under
+# emulation. --tool runs one of them.
+native_wine=wine
+[[ -x /usr/lib/wine/wine64 ]] && native_wine=/usr/lib/wine/wine64
 loader=wine
 if [[ ${1:-} == --tool ]]; then
-  [[ -x /usr/lib/wine/wine64 ]] && loader=/usr/lib/wine/wine64
+  loader=$native_wine
   shift
 fi
 prefix="$(realpath -m "$prefix")"  # Wine takes only an absolute prefix
@@ -95,10 +97,7 @@ if [[ -z ${DISPLAY:-} ]]; then
   fi
 fi
 
-# The prefix is made and set up through the 64-bit loader too.
-setup_wine=wine
-[[ -x /usr/lib/wine/wine64 ]] && setup_wine=/usr/lib/wine/wine64
-set_value() { "$setup_wine" reg add "$@" /f </dev/null >/dev/null 2>&1; }
+set_value() { "$native_wine" reg add "$@" /f </dev/null >/dev/null 2>&1; }
 
 # The prefix, made once (or copied from the template).
 template="${RADIXEL_WINE_TEMPLATE:-}"
@@ -111,7 +110,7 @@ if [[ ! -f $prefix/system.reg ]]; then
     (exec 8>"$template.lock" && flock 8 && cp -a "$template" "$prefix")
   else
     echo "win32-wine: creating the Wine prefix $prefix (once)" >&2
-    "$setup_wine" wineboot --init </dev/null >/dev/null 2>&1
+    "$native_wine" wineboot --init </dev/null >/dev/null 2>&1
     if [[ $own_windows == 0 ]]; then
       set_value 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
       set_value 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768
