@@ -85,8 +85,9 @@ check_entry() {
 uninstall() {
   local what=$1 key=$2 shortcut=$3
   wine_run "$instdir/uninstall.exe" /S
-  # The uninstaller runs on from a copy of itself so that it can delete itself.
-  for _ in $(seq 120); do [[ -e $instdir ]] || break; sleep 0.5; done
+  # The uninstaller runs on from a copy of itself so that it can delete
+  # itself; the shortcut goes after the files.
+  for _ in $(seq 120); do [[ -e $instdir || -e $shortcut ]] || break; sleep 0.5; done
   [[ ! -e $instdir ]] || fail "$what: the uninstaller left $(ls "$instdir" | tr '\n' ' ')"
   [[ ! -e $shortcut ]] || fail "$what: the uninstaller left the shortcut"
   if has_key "$key"; then fail "$what: the uninstaller left the uninstall key"; fi
