@@ -182,6 +182,22 @@ struct HeadlessWindowSystem::Window {
     Control* first = firstId <= lastId ? Find(firstId) : nullptr;
     return first && static_cast<long long>(lastId) - firstId < first->idRun ? first : nullptr;
   }
+  // FindRun and RadioGroupOf of the range last asked for, kept: a dialog
+  // reads and sets the same radio group at every data exchange, and the
+  // controls never change after creation.
+  struct RadioRun {
+    int firstId = 0;
+    int lastId = -1;
+    Control* run = nullptr;
+    Control* group = nullptr;
+  } radioRun;
+  const RadioRun& FindRadioRun(int first, int last) {
+    if (first != radioRun.firstId || last != radioRun.lastId) {
+      Control* run = FindRun(first, last);
+      radioRun = {first, last, run, run ? RadioGroupOf(run, last - first + 1LL) : nullptr};
+    }
+    return radioRun;
+  }
   WindowHandle Handle() { return reinterpret_cast<WindowHandle>(this); }
 };
 
@@ -340,8 +356,10 @@ void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) 
 int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
   Window* w = Get(window);
   if (w == nullptr) return 0;
-  if (Window::Control* run = w->FindRun(firstId, lastId)) {
-    const Window::Control* group = w->RadioGroupOf(run, lastId - firstId + 1LL);
+  const Window::RadioRun& range = w->FindRadioRun(firstId, lastId);
+  Window::Control* const run = range.run;
+  Window::Control* const group = range.group;
+  if (run) {
     if (group && group->soleKnown) return group->sole ? group->sole->tmpl->id : 0;
     for (int k = 0; k <= lastId - firstId; ++k) {
       if (run[k].checked) return firstId + k;
@@ -359,10 +377,13 @@ void HeadlessWindowSystem::CheckRadioButton(WindowHandle window, int firstId, in
                                             int checkedId) {
   Window* w = Get(window);
   if (w == nullptr) return;
-  if (Window::Control* run = w->FindRun(firstId, lastId)) {
+  const Window::RadioRun& range = w->FindRadioRun(firstId, lastId);
+  Window::Control* const run = range.run;
+  Window::Control* const group = range.group;
+  if (run) {
     Window::Control* const chosen =
         checkedId >= firstId && checkedId <= lastId ? run + (checkedId - firstId) : nullptr;
-    if (Window::Control* group = w->RadioGroupOf(run, lastId - firstId + 1LL)) {
+    if (group) {
       // The whole group at once: only the buttons that change are touched.
       if (!group->soleKnown) {
         for (int k = 0; k <= lastId - firstId; ++k) run[k].checked = false;
@@ -522,7 +543,8 @@ int HeadlessWindowSystem::IconResourceId(IconHandle icon) const {
 // --- What a person does ------------------------------------------------------
 
 void HeadlessWindowSystem::Type(int id, std::string_view text) {
-  Window& w = Active();
+  if (active_ == nullptr) return;
+  Window& w = *active_;
   Window::Control* c = w.Find(id);
   if (c == nullptr || c->tmpl->cls != ControlClass::kEdit) return;
   c->text = text;
@@ -531,7 +553,8 @@ void HeadlessWindowSystem::Type(int id, std::string_view text) {
 }
 
 void HeadlessWindowSystem::Click(int id) {
-  Window& w = Active();
+  if (active_ == nullptr) return;
+  Window& w = *active_;
   Window::Control* c = w.Find(id);
   if (c == nullptr || !c->button) return;
   if (c->radio) {
