@@ -41,6 +41,10 @@ class ConverterSession {
   platform::HeadlessWindowSystem ws_;
   platform::ModuleScope module_;
   CConverterDlg dialog_;
+  // The three boxes' texts as the window keeps them, found once.
+  const CString* input_ = nullptr;
+  const CString* output_ = nullptr;
+  const CString* errors_ = nullptr;
 };
 
 }  // namespace radixel::cli

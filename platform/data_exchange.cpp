@@ -8,26 +8,26 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate),
       m_pDlgWnd(pDlgWnd),
       m_windowSystem(CurrentWindowSystem()),
-      m_hDlgWnd(pDlgWnd->m_hWnd) {}
+      m_hDlgWnd(pDlgWnd->m_hWnd) {
+  pDlgWnd->BeginExchange();
+}
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
-  const auto [group, consecutive] = pDX->m_pDlgWnd->RadioGroup(nIDC);
-  if (group.empty()) return;
   auto& ws = pDX->m_windowSystem;
   HWND hWnd = pDX->m_hDlgWnd;
-  const int first = group.front();
-  const int last = group.back();
-  if (consecutive) {
+  int first = 0;
+  int last = 0;
+  if (pDX->NextRadioRange(nIDC, first, last)) {
     // Ids one after the other: a button's index is its distance from the first.
     if (pDX->m_bSaveAndValidate) {
       const int checked = ws.CheckedRadioButton(hWnd, first, last);
       value = checked == 0 ? -1 : checked - first;
     } else {
-      ws.CheckRadioButton(hWnd, first, last,
-                          value >= 0 && value < static_cast<int>(group.size()) ? first + value : 0);
+      ws.CheckRadioButton(hWnd, first, last, value >= 0 && value <= last - first ? first + value : 0);
     }
     return;
   }
+  const std::span<const int> group = pDX->m_pDlgWnd->RadioGroup(nIDC).ids;
   if (pDX->m_bSaveAndValidate) {
     value = -1;
     for (std::size_t index = 0; index < group.size(); ++index) {

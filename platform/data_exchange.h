@@ -22,6 +22,10 @@ class CDataExchange {
   CString* NextTextHolder(int nIDC) {
     return m_pDlgWnd->ExchangeTextHolder(m_windowSystem, m_nEntries++, nIDC);
   }
+  // The range of ids of the next entry, radio group nIDC (CWnd::ExchangeRadioRange).
+  bool NextRadioRange(int nIDC, int& first, int& last) {
+    return m_pDlgWnd->ExchangeRadioRange(m_nEntries++, nIDC, first, last);
+  }
 
  private:
   std::size_t m_nEntries = 0;  // entries of the list run so far

@@ -108,11 +108,12 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CWnd::ForgetExchangeSlots() {
   for (ExchangeSlot& slot : exchangeSlots_) slot = {};
+  exchangeWindow_ = m_hWnd;
 }
 
 void CWnd::OnAttach(HWND hWnd) {
-  ForgetExchangeSlots();
   m_hWnd = hWnd;
+  ForgetExchangeSlots();
 }
 
 std::intptr_t CWnd::OnMessage(std::uint32_t message, std::uintptr_t wParam,

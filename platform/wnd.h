@@ -6,6 +6,7 @@
 // the window system's default processing.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 
@@ -54,16 +55,37 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   // --- What the program calls -----------------------------------------------
   // Copies the controls into the fields (TRUE) or the fields into the controls (FALSE).
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+  // Called as data exchange starts: the entries kept below belong to the
+  // window the object is attached to now.
+  void BeginExchange() {
+    if (exchangeWindow_ != m_hWnd) ForgetExchangeSlots();
+  }
   // The text holder (WindowSystem::ItemTextHolder) of edit box nIDC, the
   // `ordinal`-th entry of the exchange list: looked up once and kept while
   // the window lives, so that data exchange finds no box by its id again.
   CString* ExchangeTextHolder(radixel::platform::WindowSystem& ws, std::size_t ordinal, int nIDC) {
     if (ordinal >= kExchangeSlots) return ws.ItemTextHolder(m_hWnd, nIDC);
     ExchangeSlot& slot = exchangeSlots_[ordinal];
-    if (slot.id != nIDC || slot.window != m_hWnd) {
-      slot = {m_hWnd, nIDC, ws.ItemTextHolder(m_hWnd, nIDC)};
+    if (slot.key != ExchangeKey(nIDC, false)) {
+      slot = {ExchangeKey(nIDC, false), ws.ItemTextHolder(m_hWnd, nIDC)};
     }
     return slot.holder;
+  }
+  // The first and last ids of the radio group that starts at control nIDC,
+  // the `ordinal`-th entry of the exchange list, when its buttons have ids
+  // one after the other: found once (RadioGroup) and kept while the window
+  // lives. False for a group of other ids, or none, which RadioGroup gives.
+  bool ExchangeRadioRange(std::size_t ordinal, int nIDC, int& first, int& last) {
+    if (ordinal >= kExchangeSlots) return false;
+    ExchangeSlot& slot = exchangeSlots_[ordinal];
+    if (slot.key != ExchangeKey(nIDC, true)) {
+      const auto [ids, consecutive] = RadioGroup(nIDC);
+      slot = {ExchangeKey(nIDC, true), nullptr, consecutive && !ids.empty(),
+              ids.empty() ? 0 : ids.front(), ids.empty() ? 0 : ids.back()};
+    }
+    first = slot.radioFirst;
+    last = slot.radioLast;
+    return slot.radioRange;
   }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   CMenu* GetSystemMenu(BOOL bRevert);
@@ -95,14 +117,23 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
     LPARAM lParam = 0;
   };
   const CurrentMessage* current_ = nullptr;  // the message being handled, on the stack
-  CMenu systemMenu_;  // The text holders of the exchange list's first entries, in its order.
+  CMenu systemMenu_;
+  // What the exchange list's first entries found, in its order: an edit
+  // box's text holder, a radio group's range.
   struct ExchangeSlot {
-    HWND window = nullptr;
-    int id = 0;
-    CString* holder = nullptr;
+    std::uint64_t key = 0;      // ExchangeKey of the entry; 0 for none
+    CString* holder = nullptr;  // an edit box's entry
+    bool radioRange = false;    // a radio group's entry: its ids run
+    int radioFirst = 0;         // from radioFirst to radioLast
+    int radioLast = 0;
   };
+  // An entry's control id and kind as one number, never 0.
+  static std::uint64_t ExchangeKey(int nIDC, bool radio) {
+    return (std::uint64_t{radio ? 2u : 1u} << 32) | static_cast<std::uint32_t>(nIDC);
+  }
   static constexpr std::size_t kExchangeSlots = 8;
   ExchangeSlot exchangeSlots_[kExchangeSlots];
+  HWND exchangeWindow_ = nullptr;  // the window they were found in
 
  protected:
   // Forgets the text holders, when the window goes.
