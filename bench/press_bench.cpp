@@ -1,6 +1,7 @@
-// One complete OK press per mode on the headless window, as a person makes
-// it: type an 8-character input, click the mode's radio button, click OK
-// (data exchange in, conversion, data exchange out). Besides the time it
+// One complete OK press per mode at the main window on the headless window
+// system, as a person makes it: type an 8-character input, click the
+// mode's radio button, click OK (data exchange in, conversion, data
+// exchange out). Besides the time it
 // reports the heap allocations per press, and at the end each mode's
 // median against the target: under 100 ns and no allocation.
 //
@@ -17,11 +18,11 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/conversion_form.h"
 #include "platform/module_scope.h"
 #include "res/resource_ids.h"
 #include "res/resources.h"
 #include "tests/support/allocation_count.h"
+#include "ui/converter_dlg.h"
 #include "ui/converter_press.h"
 
 namespace {
@@ -66,7 +67,7 @@ void BM_Press(benchmark::State& state, const Press& press) {
   namespace ui = radixel::ui;
   platform::HeadlessWindowSystem ws;
   const platform::ModuleScope module(ws, radixel::res::Module());
-  CConversionForm form(IDD_CONVERTER_DIALOG);
+  CConverterDlg form;
   form.Create();
 
   const std::string unexpected = Unexpected(ui::Press(ws, form.m_hWnd, press.mode, press.input), press);
@@ -112,7 +113,7 @@ int CountedPresses(std::size_t index, long count) {
   const Press& press = kPresses[index];
   platform::HeadlessWindowSystem ws;
   const platform::ModuleScope module(ws, radixel::res::Module());
-  CConversionForm form(IDD_CONVERTER_DIALOG);
+  CConverterDlg form;
   form.Create();
   const std::string unexpected = Unexpected(ui::Press(ws, form.m_hWnd, press.mode, press.input), press);
   if (!unexpected.empty()) {
