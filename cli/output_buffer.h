@@ -9,8 +9,8 @@
 // at the end, so that a broken output never passes for success.
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <initializer_list>
 #include <memory>
 #include <string_view>
 
@@ -27,9 +27,9 @@ class OutputBuffer {
     if (used_ == kCapacity) Flush();
     buffer_[used_++] = byte;
   }
-  // Appends one record: the fields escaped (see record_escape.h), a tab
-  // between them and a newline after the last.
-  void AppendRecord(std::initializer_list<std::string_view> fields);
+  // Appends one record: its three fields escaped (see record_escape.h), a
+  // tab between them and a newline after the last.
+  void AppendRecord(const std::array<std::string_view, 3>& fields);
 
   // Writes what is pending once it has grown past the block size.
   void FlushIfFull() {
