@@ -22,11 +22,25 @@ struct ParsedLine {
   std::string_view input;
 };
 
+// The line's mode and input, when the window can take an input that long.
+std::optional<ParsedLine> CheckedInput(int mode, std::string_view input, std::string& problem) {
+  if (!FitsRecord(input.size())) {
+    problem = kInputTooLong;
+    return std::nullopt;
+  }
+  return ParsedLine{mode, input};
+}
+
 // Splits a line (its '\n' already gone) into mode and input; on a malformed
 // line, or an input too long to convert, returns nothing and says why in
 // `problem`.
 std::optional<ParsedLine> ParseLine(std::string_view line, std::string& problem) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  // Most lines start with a mode's name, so its tab need not be looked for.
+  if (const int mode = NamedModeAtStart(line); mode >= 0) {
+    line.remove_prefix(kModeNames[0].size() + 1);
+    return CheckedInput(mode, line, problem);
+  }
   const std::size_t tab = line.find('\t');
   if (tab == std::string_view::npos) {
     problem = "no tab between MODE and INPUT";
@@ -39,12 +53,7 @@ std::optional<ParsedLine> ParseLine(std::string_view line, std::string& problem)
     AppendQuoted(problem, word);
     return std::nullopt;
   }
-  const std::string_view input = line.substr(tab + 1);
-  if (!FitsRecord(input.size())) {
-    problem = kInputTooLong;
-    return std::nullopt;
-  }
-  return ParsedLine{*mode, input};
+  return CheckedInput(*mode, line.substr(tab + 1), problem);
 }
 
 void ReportLine(OutputBuffer& err, unsigned long long lineNumber, std::string_view problem) {
