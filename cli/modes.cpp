@@ -59,18 +59,24 @@ constexpr Key kSlotMultiplier = [] {
   }
 }();
 
-// Each slot's mode plus one; 0 for no mode.
-constexpr std::array<std::uint8_t, std::size_t{1} << kSlotBits> kModeOfSlot = [] {
-  std::array<std::uint8_t, std::size_t{1} << kSlotBits> slots{};
+// Each slot's key and mode. A slot no mode hashes to holds the first mode's
+// key, which hashes elsewhere, so no key that picks the slot equals it.
+struct SlotEntry {
+  Key key;
+  int mode;
+};
+constexpr std::array<SlotEntry, std::size_t{1} << kSlotBits> kSlots = [] {
+  std::array<SlotEntry, std::size_t{1} << kSlotBits> slots{};
+  slots.fill({kModeKeys[0], -1});
   for (std::size_t mode = 0; mode < kModeKeys.size(); ++mode) {
-    slots[Slot(kModeKeys[mode], kSlotMultiplier)] = static_cast<std::uint8_t>(mode + 1);
+    slots[Slot(kModeKeys[mode], kSlotMultiplier)] = {kModeKeys[mode], static_cast<int>(mode)};
   }
   return slots;
 }();
 
 int ModeOfKey(Key key) {
-  const int mode = kModeOfSlot[Slot(key, kSlotMultiplier)] - 1;
-  return mode >= 0 && kModeKeys[static_cast<std::size_t>(mode)] == key ? mode : -1;
+  const SlotEntry& slot = kSlots[Slot(key, kSlotMultiplier)];
+  return slot.key == key ? slot.mode : -1;
 }
 
 }  // namespace
