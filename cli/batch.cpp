@@ -78,7 +78,7 @@ int RunBatch(int inFd, int outFd, int errFd) {
       // The input box has its copy: a long line's bytes are given back now.
       reader.ReleaseLine();
       const BoxesView boxes = session.PressOk();
-      out.AppendRecord({boxes.input, boxes.output, boxes.errors});
+      out.AppendRecord(boxes.input, boxes.output, boxes.errors);
       out.FlushIfFull();
     } else {
       status = 2;

@@ -9,7 +9,6 @@
 // at the end, so that a broken output never passes for success.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <memory>
 #include <string_view>
@@ -29,7 +28,7 @@ class OutputBuffer {
   }
   // Appends one record: its three fields escaped (see record_escape.h), a
   // tab between them and a newline after the last.
-  void AppendRecord(const std::array<std::string_view, 3>& fields);
+  void AppendRecord(std::string_view first, std::string_view second, std::string_view third);
 
   // Writes what is pending once it has grown past the block size.
   void FlushIfFull() {
