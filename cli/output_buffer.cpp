@@ -21,7 +21,7 @@ void CopyWhole(char* out, const char* in, std::size_t at) {
 
 // Copies `size` bytes with whole loads and stores of sixteen, eight, four or
 // one byte, the last ones overlapping the first: a record's short fields are
-// copied without a call and without a loop.
+// copied without a call.
 char* CopyBytes(char* out, const char* in, std::size_t size) {
   if (size >= kBlockBytes) {
     for (std::size_t at = 0; at + kBlockBytes < size; at += kBlockBytes) CopyWhole<kBlockBytes>(out, in, at);
@@ -40,7 +40,8 @@ char* CopyBytes(char* out, const char* in, std::size_t size) {
   return out + size;
 }
 
-// A byte written as it is, to fill what the record's test reads past its end.
+// A byte written as it is: it holds each separator's place while a record
+// is tested, and fills what the test reads past the record's end.
 constexpr char kPlainByte = 'A';
 
 }  // namespace
