@@ -33,7 +33,7 @@ inline unsigned LaneBits(const Bytes16& lanes) {
   return static_cast<unsigned>(_mm_movemask_epi8(__builtin_bit_cast(__m128i, lanes)));
 #else
   unsigned bits = 0;
-  for (std::size_t lane = 0; lane < kBlockBytes; ++lane) bits |= unsigned{lanes[lane] >> 7} << lane;
+  for (std::size_t lane = 0; lane < kBlockBytes; ++lane) bits |= static_cast<unsigned>(lanes[lane] >> 7) << lane;
   return bits;
 #endif
 }

@@ -1,6 +1,5 @@
 #include "cli/modes.h"
 
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -31,7 +30,7 @@ constexpr Key KeyOf(std::string_view name) {
   std::array<char, sizeof(Key)> bytes{};
   for (std::size_t i = 0; i < kNameLength; ++i) bytes[i] = name[i];
   bytes[kNameLength] = '\t';
-  return std::bit_cast<Key>(bytes);
+  return __builtin_bit_cast(Key, bytes);
 }
 
 constexpr std::array<Key, kModeNames.size()> kModeKeys = [] {
@@ -86,7 +85,7 @@ int ModeOf(std::string_view word) {
     std::array<char, sizeof(Key)> bytes;
     std::memcpy(bytes.data(), word.data(), kNameLength);
     bytes[kNameLength] = '\t';
-    return ModeOfKey(std::bit_cast<Key>(bytes));
+    return ModeOfKey(__builtin_bit_cast(Key, bytes));
   }
   if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + static_cast<int>(kModeNames.size())) {
     return word[0] - '0';
