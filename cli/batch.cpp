@@ -1,7 +1,6 @@
 #include "cli/batch.h"
 
 #include <cstring>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,34 +16,37 @@ namespace radixel::cli {
 
 namespace {
 
-struct ParsedLine {
-  int mode;
-  std::string_view input;
-};
+// Whether the window can take an input that long; says why not in `problem`.
+bool InputFits(std::string_view input, std::string& problem) {
+  if (FitsRecord(input.size())) return true;
+  problem = kInputTooLong;
+  return false;
+}
 
-// Splits a line (its '\n' already gone) into mode and input; on a malformed
-// line, or an input too long to convert, returns nothing and says why in
-// `problem`.
-std::optional<ParsedLine> ParseLine(std::string_view line, std::string& problem) {
+// Splits a line (its '\n' already gone) into mode and input; returns the
+// mode, or -1 for a malformed line or an input too long to convert, and
+// then says why in `problem`.
+int ParseLine(std::string_view line, std::string_view& input, std::string& problem) {
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  // Most lines start with a mode's name, so its tab need not be looked for.
+  if (const int mode = NamedModeAtStart(line); mode >= 0) {
+    input = line.substr(kModeNames[0].size() + 1);
+    return InputFits(input, problem) ? mode : -1;
+  }
   const std::size_t tab = line.find('\t');
   if (tab == std::string_view::npos) {
     problem = "no tab between MODE and INPUT";
-    return std::nullopt;
+    return -1;
   }
   const std::string_view word = line.substr(0, tab);
-  const std::optional<int> mode = ParseMode(word);
-  if (!mode) {
+  const int mode = ModeOf(word);
+  if (mode < 0) {
     problem = "unknown mode ";
     AppendQuoted(problem, word);
-    return std::nullopt;
+    return -1;
   }
-  const std::string_view input = line.substr(tab + 1);
-  if (!FitsRecord(input.size())) {
-    problem = kInputTooLong;
-    return std::nullopt;
-  }
-  return ParsedLine{*mode, input};
+  input = line.substr(tab + 1);
+  return InputFits(input, problem) ? mode : -1;
 }
 
 void ReportLine(OutputBuffer& err, unsigned long long lineNumber, std::string_view problem) {
@@ -70,12 +72,13 @@ int RunBatch(int inFd, int outFd, int errFd) {
   // Once output fails nothing more can be delivered, so reading stops.
   while (out.WriteError() == 0 && reader.Next(line)) {
     ++lineNumber;
-    if (const std::optional<ParsedLine> parsed = ParseLine(line, problem)) {
-      session.TypeAndChoose(parsed->mode, parsed->input);
+    std::string_view input;
+    if (const int mode = ParseLine(line, input, problem); mode >= 0) {
+      session.TypeAndChoose(mode, input);
       // The input box has its copy: a long line's bytes are given back now.
       reader.ReleaseLine();
       const BoxesView boxes = session.PressOk();
-      out.AppendRecord({boxes.input, boxes.output, boxes.errors});
+      out.AppendRecord(boxes.input, boxes.output, boxes.errors);
       out.FlushIfFull();
     } else {
       status = 2;

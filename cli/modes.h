@@ -20,6 +20,10 @@ inline constexpr std::array<std::string_view, kModes.size()> kModeNames = [] {
 // The mode (0 to 5) that `word` names, by name or digit; -1 otherwise.
 int ModeOf(std::string_view word);
 
+// The mode whose name `line` starts with, a tab following it; -1 when it
+// starts otherwise (it may still name a mode by digit, or be malformed).
+int NamedModeAtStart(std::string_view line);
+
 // ModeOf as an optional: nothing where `word` names no mode. (Inline, so that
 // the answer stays in a register.)
 inline std::optional<int> ParseMode(std::string_view word) {

@@ -9,10 +9,28 @@
 #include <string>
 #include <string_view>
 
+#include "cli/byte_blocks.h"
+
 namespace radixel::cli {
 
 // The most bytes a field of `size` bytes escapes to.
 constexpr std::size_t EscapedSizeBound(std::size_t size) { return 4 * size; }
+
+// The lanes of `bytes` that hold a byte written escaped: all ones there, 0
+// elsewhere.
+inline Bytes16 EscapedLanes(const Bytes16& bytes) {
+  const auto hit = (bytes < 0x20) | (bytes == 0x7F) | (bytes == '\\');
+  return __builtin_bit_cast(Bytes16, hit);
+}
+
+// Whether any byte from `begin` up to `end` is written escaped. It reads
+// whole blocks from `begin` on, so up to kBlockBytes - 1 bytes past `end`,
+// which must be there and be bytes written as they are.
+inline bool AnyEscapedUpTo(const char* begin, const char* end) {
+  Bytes16 hits{};
+  for (const char* at = begin; at < end; at += kBlockBytes) hits |= EscapedLanes(LoadBlock(at));
+  return LaneBits(hits) != 0;
+}
 
 // Writes `field` escaped at `out`, which has room for
 // EscapedSizeBound(field.size()) bytes; returns the end of what it wrote.
