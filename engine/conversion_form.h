@@ -130,6 +130,8 @@ class CConversionForm : public CDialog {
     for (const char ch : text) illegal |= set.index[static_cast<unsigned char>(ch)] < 0;
     return !illegal;
   }
+  // In the binary modes, after BinaryToDecimal: the input field as saved.
+  void RestoreReversedInput();
   // Copies `text` into m_szNumber (as much of it as fits) and raises
   // m_bIllegal for any character outside `set`; every character is checked.
   void CopyAndCheck(const CString& text, const CharSet& set);

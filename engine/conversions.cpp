@@ -57,8 +57,10 @@ char ReversedTextByte(const CString& text, int pos) {
 // end, so no reversed copy is made; m_strInput ends as it began. Prepare
 // has upper-cased the input, and a lower-case digit would count as its
 // capital anyway.
+//
+// Prepare has saved the input, and nothing has changed it since, so the
+// saved copy is the input already.
 void CConversionForm::HexadecimalToDecimal() {
-  m_strSaved = m_strInput;
   m_dBase = 16.0;
   // The scan keeps its working values in locals and leaves the record's
   // fields as the last step left them.
@@ -104,32 +106,30 @@ void CConversionForm::HexadecimalToDecimal() {
 
 // Decimal text to capital hexadecimal in m_strOutput; a fraction is cut off.
 // In "Bin to Hex" the text is the decimal result of the first step.
+//
+// The input field ends as it began, and the saved copy equals it on entry
+// (Prepare took it, and in "Bin to Hex" Convert has just put it back), so
+// the text is read where it stands instead of through the input field.
 void CConversionForm::DecimalToHexadecimal() {
-  m_strSaved = m_strInput;
-  if (m_nMode == MODE_BIN_TO_HEX) m_strInput = m_strOutput;
+  const CString& text = m_nMode == MODE_BIN_TO_HEX ? m_strOutput : m_strInput;
   m_nValue = 0;
   m_nPos = 0;
   m_dResult = 0.0;
-  m_nLength = m_strInput.GetLength();
-  CopyAndCheck(m_strInput, kDecimalLegalSet);
-  if (m_bIllegal || m_bOverflow) {
-    m_strInput = m_strSaved;
-    return;
-  }
+  m_nLength = text.GetLength();
+  CopyAndCheck(text, kDecimalLegalSet);
+  if (m_bIllegal || m_bOverflow) return;
   // The value is read from the whole text, not from the buffer's copy, which
   // holds only the first 19 characters.
   // The whole part is written exactly for every value a 64-bit integer holds.
   std::uint64_t whole = 0;
   bool held = false;
-  m_dResult = ReadDecimalAndWholePart(m_strInput.view(), whole, held);
+  m_dResult = ReadDecimalAndWholePart(text.view(), whole, held);
   m_nValue = TruncateToInt(Floor(m_dResult));
   if (!held) {
     m_bOverflow = 1;
-    m_strInput = m_strSaved;
     return;
   }
   const std::size_t length = FormatHex(whole, m_szNumber);
-  m_strInput = m_strSaved;
   m_strOutput = std::string_view(m_szNumber, length);
   m_strOutput.MakeUpper();
 }
@@ -138,15 +138,19 @@ void CConversionForm::DecimalToHexadecimal() {
 // In "Hex to Bin" the text is the decimal result of the first step. Each
 // step writes the highest power of two in the value, read from the exponent
 // of its floating form, and takes it away.
+//
+// The input field ends as the saved copy, which it equals on entry (after
+// Prepare, or after HexadecimalToDecimal, which leaves it alone), so the
+// text is read where it stands instead of through the input field.
 void CConversionForm::DecimalToBinary() {
   m_nPos = 0;
   m_nValue = 0;
   m_dResult = 0.0;
-  if (m_nMode == MODE_HEX_TO_BIN) m_strInput = m_strOutput;
-  m_nLength = m_strInput.GetLength();
-  CopyAndCheck(m_strInput, kDecimalLegalSet);
+  const CString& text = m_nMode == MODE_HEX_TO_BIN ? m_strOutput : m_strInput;
+  m_nLength = text.GetLength();
+  CopyAndCheck(text, kDecimalLegalSet);
   if (!m_bIllegal && !m_bOverflow) {
-    m_dResult = ReadLeadingDecimal(m_strInput.view());
+    m_dResult = ReadLeadingDecimal(text.view());
     m_nValue = TruncateToInt(Floor(m_dResult));
     if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
     if (!m_bOutOfRange && m_nValue > 0) {
@@ -166,7 +170,6 @@ void CConversionForm::DecimalToBinary() {
       m_strOutput = kBinaryTemplate;
     }
   }
-  m_strInput = m_strSaved;
 }
 
 // Binary text in m_strInput to decimal text in m_strOutput, adding 2^position

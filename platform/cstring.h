@@ -37,9 +37,11 @@ class CString {
   // conversion copies its texts many times.
   CString& operator=(const CString& other) noexcept {
     if (IsInline() && other.IsInline()) {
-      if (this == &other) return *this;
+      // Read whole before it is written, so `other` may be this string.
+      char bytes[sizeof inline_];
+      std::memcpy(bytes, other.inline_, sizeof bytes);
       size_ = other.size_;
-      std::memcpy(inline_, other.inline_, sizeof inline_);
+      std::memcpy(inline_, bytes, sizeof inline_);
       return *this;
     }
     return AssignShared(other);
