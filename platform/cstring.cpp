@@ -11,16 +11,10 @@
 
 namespace {
 
-using Word = std::uint64_t;
-constexpr Word kOnes = ~Word{0} / 0xFF;
-
-Word LoadWord(const char* at) {
-  Word word;
-  std::memcpy(&word, at, sizeof word);
-  return word;
-}
-
-void StoreWord(char* at, Word word) { std::memcpy(at, &word, sizeof word); }
+using radixel::words::kOnes;
+using radixel::words::Word;
+using radixel::words::Load;
+using radixel::words::Store;
 
 // Word `k` of a mask over a buffer of up to kSpan bytes whose first
 // `count` bytes are set, in the machine's own byte order.
@@ -31,19 +25,11 @@ Word FirstBytes(std::size_t count, std::size_t k) {
     for (std::size_t i = 0; i < kSpan; ++i) set[i] = 0xFF;
     return set;
   }();
-  return LoadWord(reinterpret_cast<const char*>(kSet.data()) + kSpan - count + k * sizeof(Word));
+  return Load(reinterpret_cast<const char*>(kSet.data()) + kSpan - count + k * sizeof(Word));
 }
 
 // In each byte of `word`, 0x20 where the byte is a to z and 0 elsewhere.
-// Exact for every byte: the low seven bits are compared by adding and
-// subtracting within the byte, where no carry reaches the next one, and a
-// byte with its top bit set is no letter.
-Word LowerCaseBits(Word word) {
-  const Word low = word & (kOnes * 0x7F);
-  const Word belowBrace = kOnes * (0x7F + '{') - low;  // top bit: low < '{'
-  const Word fromA = low + kOnes * (0x80 - 'a');       // top bit: low >= 'a'
-  return (belowBrace & fromA & ~word & (kOnes * 0x80)) >> 2;
-}
+Word LowerCaseBits(Word word) { return radixel::words::InRange(word, 'a', 'z') >> 2; }
 
 }  // namespace
 
@@ -170,8 +156,8 @@ void CString::MakeUpper() {
     const std::size_t words = (size_ + sizeof(Word) - 1) / sizeof(Word);
     for (std::size_t k = 0; k < words; ++k) {
       char* at = inline_ + k * sizeof(Word);
-      const Word word = LoadWord(at);
-      StoreWord(at, word ^ (LowerCaseBits(word) & FirstBytes(size_, k)));
+      const Word word = Load(at);
+      Store(at, word ^ (LowerCaseBits(word) & FirstBytes(size_, k)));
     }
     return;
   }
@@ -183,7 +169,7 @@ void CString::MakeUpper() {
   char* chars = MutableData();
   std::size_t i = first;
   for (; i + sizeof(Word) <= size_; i += sizeof(Word)) {
-    StoreWord(chars + i, LoadWord(chars + i) ^ LowerCaseBits(LoadWord(chars + i)));
+    Store(chars + i, Load(chars + i) ^ LowerCaseBits(Load(chars + i)));
   }
   for (; i < size_; ++i) {
     if (isLower(chars[i])) chars[i] = static_cast<char>(chars[i] - 'a' + 'A');
@@ -256,15 +242,15 @@ bool CString::ReverseInlineAscii() {
   constexpr std::size_t kWords = sizeof inline_ / sizeof(Word);
   Word high = 0;
   for (std::size_t k = 0; k < kWords; ++k) {
-    high |= LoadWord(inline_ + k * sizeof(Word)) & FirstBytes(size_, k) & (kOnes * 0x80);
+    high |= Load(inline_ + k * sizeof(Word)) & FirstBytes(size_, k) & (kOnes * 0x80);
   }
   if (high != 0) return false;
   // The whole buffer reversed a word at a time, zeros after it; the text
   // is its last size_ bytes, and the zeros end it.
   char reversed[2 * sizeof inline_] = {};
   for (std::size_t k = 0; k < kWords; ++k) {
-    StoreWord(reversed + sizeof inline_ - (k + 1) * sizeof(Word),
-              __builtin_bswap64(LoadWord(inline_ + k * sizeof(Word))));
+    Store(reversed + sizeof inline_ - (k + 1) * sizeof(Word),
+              __builtin_bswap64(Load(inline_ + k * sizeof(Word))));
   }
   std::memcpy(inline_, reversed + sizeof inline_ - size_, sizeof inline_);
   return true;
