@@ -13,6 +13,7 @@
 // for every field. One thread only: the count is a plain integer.
 #pragma once
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +27,7 @@ class CString {
   // 19 characters.
   static constexpr std::size_t kInlineCapacity = 39;
 
-  CString() noexcept : inline_{} {}
+  CString() noexcept = default;
   CString(const char* text) : CString() { Assign(text ? text : ""); }  // NOLINT: implicit as in the library
   CString(std::string_view text) : CString() { Assign(text); }         // NOLINT
   explicit CString(const std::string& text) : CString() { Assign(text); }
@@ -37,12 +38,8 @@ class CString {
   // A short text over a short one is copied here, whole buffer at once: a
   // conversion copies its texts many times.
   CString& operator=(const CString& other) noexcept {
-    if (IsInline() && other.IsInline()) {
-      // Read whole before it is written, so `other` may be this string.
-      char bytes[sizeof inline_];
-      std::memcpy(bytes, other.inline_, sizeof bytes);
-      size_ = other.size_;
-      std::memcpy(inline_, bytes, sizeof inline_);
+    if (std::max(rep_.size, other.rep_.size) <= kInlineCapacity) {
+      rep_ = other.rep_;
       return *this;
     }
     return AssignShared(other);
@@ -60,10 +57,10 @@ class CString {
   // Length in bytes, as the library's int: a text longer than an int counts
   // reports INT_MAX, never a wrapped length. size() gives the true length.
   int GetLength() const {
-    return size_ > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(size_);
+    return rep_.size > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(rep_.size);
   }
-  std::size_t size() const { return size_; }
-  bool IsEmpty() const { return size_ == 0; }
+  std::size_t size() const { return rep_.size; }
+  bool IsEmpty() const { return rep_.size == 0; }
   void Empty();
 
   // The byte at `index`, which must be below the length.
@@ -119,7 +116,7 @@ class CString {
   // that shares its block, holds the text unchanged.
   const char* c_str() const { return data(); }
   operator const char*() const { return data(); }  // NOLINT: LPCTSTR conversion
-  std::string_view view() const { return {data(), size_}; }
+  std::string_view view() const { return {data(), rep_.size}; }
 
   friend bool operator==(const CString& a, const CString& b) { return a.view() == b.view(); }
   friend bool operator==(const CString& a, std::string_view b) { return a.view() == b; }
@@ -136,17 +133,17 @@ class CString {
   static Block* NewBlock(std::size_t capacity);
   static void FreeBlock(Block* block);
 
-  bool IsInline() const { return size_ <= kInlineCapacity; }
-  const char* data() const { return IsInline() ? inline_ : block_->chars(); }
+  bool IsInline() const { return rep_.size <= kInlineCapacity; }
+  const char* data() const { return IsInline() ? rep_.chars : rep_.block->chars(); }
   // The bytes for writing: a shared block is copied first.
   char* MutableData();
   // A short text over a short one is copied here; `text` may lie in this
   // string's own bytes.
   void Assign(std::string_view text) {
     if (text.size() <= kInlineCapacity && IsInline()) {
-      MoveShort(inline_, text.data(), text.size());
-      inline_[text.size()] = '\0';
-      size_ = text.size();
+      MoveShort(rep_.chars, text.data(), text.size());
+      rep_.chars[text.size()] = '\0';
+      rep_.size = text.size();
       return;
     }
     AssignLong(text);
@@ -167,11 +164,16 @@ class CString {
   // and with no branch on its length; false (nothing done) for any other.
   bool ReverseInlineAscii();
 
-  std::size_t size_ = 0;  // a text above kInlineCapacity bytes is in block_
-  union {
-    Block* block_;
-    char inline_[kInlineCapacity + 1];
+  // The length and the bytes, or the block of a long text: plain data, so
+  // that a short text is copied whole in a few moves.
+  struct Rep {
+    std::size_t size;  // a text above kInlineCapacity bytes is in block
+    union {
+      char chars[kInlineCapacity + 1];
+      Block* block;
+    };
   };
+  Rep rep_{};
 };
 
 // Tests of eight bytes at a time, which the text operations and the
