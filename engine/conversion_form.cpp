@@ -27,8 +27,7 @@ bool CConversionForm::AllInSet(std::string_view text, const CharSet& set) {
   namespace words = radixel::words;
   // In each byte, 0x80 where it is outside the set.
   const auto outside = [&set](words::Word word) {
-    return ~(words::InRange(word, set.runs[0][0], set.runs[0][1]) |
-             words::InRange(word, set.runs[1][0], set.runs[1][1])) &
+    return ~(words::InRange(word, set.runs[0]) | words::InRange(word, set.runs[1])) &
            (words::kOnes * 0x80);
   };
   const std::size_t n = text.size();

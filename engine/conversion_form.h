@@ -14,6 +14,7 @@
 
 #include "engine/text_forms.h"
 #include "platform/afxwin.h"
+#include "platform/cstring.h"
 
 // The six conversions, in the order of the radio buttons; m_nMode holds one
 // of them, or -1 while no mode is chosen.
@@ -50,7 +51,7 @@ inline constexpr std::array<ModeNames, MODE_BIN_TO_DEC + 1> kModes = {{
 struct CharSet {
   const char* text;
   std::array<signed char, 256> index;
-  unsigned char runs[2][2];  // first and last byte of each run (a run may be given twice)
+  radixel::words::ByteRange runs[2];  // a run may be given twice
 };
 constexpr CharSet MakeCharSet(const char* text) {
   CharSet set{text, {}, {}};
@@ -64,14 +65,10 @@ constexpr CharSet MakeCharSet(const char* text) {
     int last = byte;
     while (last + 1 < 0x80 && set.index[last + 1] >= 0) ++last;
     if (runs == 2) throw "a character set of more than two runs";  // not a constant: no build
-    set.runs[runs][0] = static_cast<unsigned char>(byte);
-    set.runs[runs][1] = static_cast<unsigned char>(last);
-    ++runs;
+    set.runs[runs++] =
+        radixel::words::MakeByteRange(static_cast<unsigned char>(byte), static_cast<unsigned char>(last));
   }
-  if (runs == 1) {
-    set.runs[1][0] = set.runs[0][0];
-    set.runs[1][1] = set.runs[0][1];
-  }
+  if (runs == 1) set.runs[1] = set.runs[0];
   return set;
 }
 inline constexpr CharSet kHexLegalSet = MakeCharSet("0123456789ABCDEF");

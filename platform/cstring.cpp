@@ -143,13 +143,14 @@ char* CString::MutableData() {
 // on any single byte: a typed text's letters come in any mix of cases.
 void CString::MakeUpper() {
   if (IsInline()) {
-    // The words that hold the text, with the bytes past it masked out.
-    static_assert(sizeof rep_.chars % sizeof(Word) == 0 && sizeof rep_.chars <= kSpan);
+    // The words that hold the text. The bytes after its terminator are no
+    // part of it, so the last word's need no mask.
+    static_assert(sizeof rep_.chars % sizeof(Word) == 0);
     const std::size_t words = (rep_.size + sizeof(Word) - 1) / sizeof(Word);
     for (std::size_t k = 0; k < words; ++k) {
       char* at = rep_.chars + k * sizeof(Word);
       const Word word = Load(at);
-      Store(at, word ^ (LowerCaseBits(word) & FirstBytes(rep_.size, k)));
+      Store(at, word ^ LowerCaseBits(word));
     }
     return;
   }

@@ -194,11 +194,20 @@ inline void Store(char* at, Word word) { std::memcpy(at, &word, sizeof word); }
 // (both below 0x80) and 0 elsewhere. Exact for every byte: the low seven
 // bits are compared by adding and subtracting within the byte, where no
 // carry reaches the next one, and a byte with its top bit set is in no range.
-constexpr Word InRange(Word word, unsigned char low, unsigned char high) {
+// (A range is kept as the two words the test adds and subtracts.)
+struct ByteRange {
+  Word upToHigh;  // top bit of (upToHigh - byte): byte <= high
+  Word fromLow;   // top bit of (byte + fromLow): byte >= low
+};
+constexpr ByteRange MakeByteRange(unsigned char low, unsigned char high) {
+  return {kOnes * (0x7F + high + 1), kOnes * (0x80 - low)};
+}
+constexpr Word InRange(Word word, ByteRange range) {
   const Word seven = word & (kOnes * 0x7F);
-  const Word upToHigh = kOnes * (0x7F + high + 1) - seven;  // top bit: seven <= high
-  const Word fromLow = seven + kOnes * (0x80 - low);        // top bit: seven >= low
-  return upToHigh & fromLow & ~word & (kOnes * 0x80);
+  return (range.upToHigh - seven) & (seven + range.fromLow) & ~word & (kOnes * 0x80);
+}
+constexpr Word InRange(Word word, unsigned char low, unsigned char high) {
+  return InRange(word, MakeByteRange(low, high));
 }
 
 // The bytes of `text`, 1 to 8 of them, gathered into one word, repeated
