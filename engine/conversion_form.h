@@ -53,6 +53,7 @@ struct CharSet {
   std::array<signed char, 256> index;
   radixel::words::ByteRange runs[2];  // a run may be given twice
 };
+inline void MoreThanTwoRuns() {}
 constexpr CharSet MakeCharSet(const char* text) {
   CharSet set{text, {}, {}};
   set.index.fill(-1);
@@ -64,7 +65,10 @@ constexpr CharSet MakeCharSet(const char* text) {
     if (set.index[byte] < 0 || set.index[byte - 1] >= 0) continue;
     int last = byte;
     while (last + 1 < 0x80 && set.index[last + 1] >= 0) ++last;
-    if (runs == 2) throw "a character set of more than two runs";  // not a constant: no build
+    if (runs == 2) {
+      MoreThanTwoRuns();  // not a constant expression: such a set does not build
+      break;
+    }
     set.runs[runs++] =
         radixel::words::MakeByteRange(static_cast<unsigned char>(byte), static_cast<unsigned char>(last));
   }
