@@ -23,6 +23,23 @@ void CConversionForm::DoDataExchange(CDataExchange* pDX) {
 
 void CConversionForm::OnOK() { Convert(); }
 
+bool CConversionForm::AllInSet(std::string_view text, const CharSet& set) {
+  namespace words = radixel::words;
+  // In each byte, 0x80 where it is outside the set.
+  const auto outside = [&set](words::Word word) {
+    return ~(words::InRange(word, set.runs[0]) | words::InRange(word, set.runs[1])) &
+           (words::kOnes * 0x80);
+  };
+  const std::size_t n = text.size();
+  if (n < sizeof(words::Word)) return n == 0 || outside(words::ShortTextWord(text.data(), n)) == 0;
+  // Whole words, then the last eight bytes, which may overlap the last word.
+  words::Word found = 0;
+  for (std::size_t i = 0; i + sizeof(words::Word) <= n; i += sizeof(words::Word)) {
+    found |= outside(words::Load(text.data() + i));
+  }
+  return (found | outside(words::Load(text.data() + n - sizeof(words::Word)))) == 0;
+}
+
 void CConversionForm::CopyAndCheck(const CString& text, const CharSet& set) {
   std::memset(m_szNumber, 0, sizeof m_szNumber);
   const std::string_view chars = text.view();

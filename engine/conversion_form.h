@@ -14,6 +14,7 @@
 
 #include "engine/text_forms.h"
 #include "platform/afxwin.h"
+#include "platform/cstring.h"
 
 // The six conversions, in the order of the radio buttons; m_nMode holds one
 // of them, or -1 while no mode is chosen.
@@ -44,17 +45,34 @@ inline constexpr std::array<ModeNames, MODE_BIN_TO_DEC + 1> kModes = {{
 
 // Character sets. A set keeps its characters and, for every byte, where it
 // stands among them (-1 where it is none of them), so that a membership test
-// is one look-up; the string terminator is in no set.
+// is one look-up; the string terminator is in no set. Its characters also
+// form at most two runs of consecutive bytes, which a scan tests eight
+// bytes at a time.
 struct CharSet {
   const char* text;
   std::array<signed char, 256> index;
+  radixel::words::ByteRange runs[2];  // a run may be given twice
 };
+inline void MoreThanTwoRuns() {}
 constexpr CharSet MakeCharSet(const char* text) {
-  CharSet set{text, {}};
+  CharSet set{text, {}, {}};
   set.index.fill(-1);
   for (int i = 0; text[i] != '\0'; ++i) {
     set.index[static_cast<unsigned char>(text[i])] = static_cast<signed char>(i);
   }
+  int runs = 0;
+  for (int byte = 1; byte < 0x80; ++byte) {
+    if (set.index[byte] < 0 || set.index[byte - 1] >= 0) continue;
+    int last = byte;
+    while (last + 1 < 0x80 && set.index[last + 1] >= 0) ++last;
+    if (runs == 2) {
+      MoreThanTwoRuns();  // not a constant expression: such a set does not build
+      break;
+    }
+    set.runs[runs++] =
+        radixel::words::MakeByteRange(static_cast<unsigned char>(byte), static_cast<unsigned char>(last));
+  }
+  if (runs == 1) set.runs[1] = set.runs[0];
   return set;
 }
 inline constexpr CharSet kHexLegalSet = MakeCharSet("0123456789ABCDEF");
@@ -125,11 +143,9 @@ class CConversionForm : public CDialog {
     return index;
   }
   // Whether every character of `text` is in `set`.
-  static bool AllInSet(std::string_view text, const CharSet& set) {
-    bool illegal = false;
-    for (const char ch : text) illegal |= set.index[static_cast<unsigned char>(ch)] < 0;
-    return !illegal;
-  }
+  static bool AllInSet(std::string_view text, const CharSet& set);
+  // In the binary modes, after BinaryToDecimal: the input field as saved.
+  void RestoreReversedInput();
   // Copies `text` into m_szNumber (as much of it as fits) and raises
   // m_bIllegal for any character outside `set`; every character is checked.
   void CopyAndCheck(const CString& text, const CharSet& set);

@@ -44,6 +44,71 @@ char ReversedTextByte(const CString& text, int pos) {
   return reversed[pos];
 }
 
+namespace words = radixel::words;
+
+// The bytes of `text`, 1 to 7 of them, in a word, zeros after them.
+words::Word ZeroPaddedWord(const char* text, std::size_t n) {
+  if (n >= 4) {
+    std::uint32_t head, tail;
+    std::memcpy(&head, text, 4);
+    std::memcpy(&tail, text + n - 4, 4);  // overlaps the head; shifted into place
+    return head | static_cast<words::Word>(tail) << (8 * (n - 4));
+  }
+  words::Word word = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    word |= static_cast<words::Word>(static_cast<unsigned char>(text[i])) << (8 * i);
+  }
+  return word;
+}
+
+// The value of `text`, digits of `kBits` bits each, the first the most
+// significant, at most 64 bits in all; eight digits at a time, each word
+// of eight turned into their value by `eight`, which takes them in memory
+// order and zero bytes as zero digits.
+template <int kBits, typename EightDigits>
+std::uint64_t DigitsValue(std::string_view text, EightDigits eight) {
+  std::uint64_t value = 0;
+  int shift = 0;
+  std::size_t rest = text.size();
+  for (; rest >= 8; rest -= 8, shift += 8 * kBits) {
+    value |= eight(words::Load(text.data() + rest - 8)) << shift;
+  }
+  if (rest > 0) {
+    // The first `rest` digits: the front of the text's first eight bytes,
+    // or a shorter text padded with zero digits.
+    const words::Word head =
+        text.size() >= 8 ? words::Load(text.data()) : ZeroPaddedWord(text.data(), rest);
+    value |= eight(head) >> (kBits * (8 - static_cast<int>(rest))) << shift;
+  }
+  return value;
+}
+
+// The value of up to 64 binary digits "0" and "1".
+std::uint64_t BinaryDigitsValue(std::string_view text) {
+  return DigitsValue<1>(text, [](words::Word word) {
+    // Each byte's low bit, the first byte's moved to the top of one byte
+    // by a multiplication that adds every bit into a place of its own.
+    return (__builtin_bswap64(word & words::kOnes) * 0x0102040810204080u) >> 56;
+  });
+}
+
+// The value of up to 16 hexadecimal digits "0" to "9" and "A" to "F".
+std::uint64_t HexDigitsValue(std::string_view text) {
+  return DigitsValue<4>(text, [](words::Word word) {
+    // A digit's low four bits, plus 9 for a letter (bit 6 set).
+    words::Word x = (word & (words::kOnes * 0x0F)) + ((word >> 6) & words::kOnes) * 9;
+    x = __builtin_bswap64(x);  // the first digit in the top byte
+    x = (x | x >> 4) & 0x00FF00FF00FF00FFu;
+    x = (x | x >> 8) & 0x0000FFFF0000FFFFu;
+    return (x | x >> 16) & 0xFFFFFFFFu;
+  });
+}
+
+// Sums of up to this many digits of 4 bits (1 bit) are exact at every
+// step in a double, so an integer gives the same sum.
+constexpr int kExactHexDigits = 13;
+constexpr int kExactBinaryDigits = 53;
+
 }  // namespace
 
 // Hexadecimal text in m_strInput to decimal text in m_strOutput, digit by
@@ -57,8 +122,10 @@ char ReversedTextByte(const CString& text, int pos) {
 // end, so no reversed copy is made; m_strInput ends as it began. Prepare
 // has upper-cased the input, and a lower-case digit would count as its
 // capital anyway.
+//
+// Prepare has saved the input, and nothing has changed it since, so the
+// saved copy is the input already.
 void CConversionForm::HexadecimalToDecimal() {
-  m_strSaved = m_strInput;
   m_dBase = 16.0;
   // The scan keeps its working values in locals and leaves the record's
   // fields as the last step left them.
@@ -80,12 +147,19 @@ void CConversionForm::HexadecimalToDecimal() {
     }
     return digitValue;
   };
-  // Place values up to 16^255 are finite: each is the one before times 16.
-  const int finite = std::min(count, 1024 / 4);
-  double place = 1.0;
-  int pos = 0;
-  for (; pos < finite; ++pos, place *= 16.0) sum = digitAt(pos) * place + sum;
-  for (; pos < count; ++pos) sum = PlaceValue(digitAt(pos), 4, pos) + sum;
+  if (count <= kExactHexDigits && static_cast<std::size_t>(count) == text.size() && sum == 0.0 &&
+      AllInSet(text, kHexLegalSet)) {
+    // Legal digits whose sum no step rounds: added up as an integer.
+    sum = static_cast<double>(HexDigitsValue(text));
+    if (count > 0) digitValue = kHexDigitValue[static_cast<unsigned char>(text[0])];
+  } else {
+    // Place values up to 16^255 are finite: each is the one before times 16.
+    const int finite = std::min(count, 1024 / 4);
+    double place = 1.0;
+    int pos = 0;
+    for (; pos < finite; ++pos, place *= 16.0) sum = digitAt(pos) * place + sum;
+    for (; pos < count; ++pos) sum = PlaceValue(digitAt(pos), 4, pos) + sum;
+  }
   if (illegal) m_bIllegal = 1;
   m_dDigit = digitValue;
   m_dResult = sum;
@@ -104,32 +178,30 @@ void CConversionForm::HexadecimalToDecimal() {
 
 // Decimal text to capital hexadecimal in m_strOutput; a fraction is cut off.
 // In "Bin to Hex" the text is the decimal result of the first step.
+//
+// The input field ends as it began, and the saved copy equals it on entry
+// (Prepare took it, and in "Bin to Hex" Convert has just put it back), so
+// the text is read where it stands instead of through the input field.
 void CConversionForm::DecimalToHexadecimal() {
-  m_strSaved = m_strInput;
-  if (m_nMode == MODE_BIN_TO_HEX) m_strInput = m_strOutput;
+  const CString& text = m_nMode == MODE_BIN_TO_HEX ? m_strOutput : m_strInput;
   m_nValue = 0;
   m_nPos = 0;
   m_dResult = 0.0;
-  m_nLength = m_strInput.GetLength();
-  CopyAndCheck(m_strInput, kDecimalLegalSet);
-  if (m_bIllegal || m_bOverflow) {
-    m_strInput = m_strSaved;
-    return;
-  }
+  m_nLength = text.GetLength();
+  CopyAndCheck(text, kDecimalLegalSet);
+  if (m_bIllegal || m_bOverflow) return;
   // The value is read from the whole text, not from the buffer's copy, which
   // holds only the first 19 characters.
   // The whole part is written exactly for every value a 64-bit integer holds.
   std::uint64_t whole = 0;
   bool held = false;
-  m_dResult = ReadDecimalAndWholePart(m_strInput.view(), whole, held);
+  m_dResult = ReadDecimalAndWholePart(text.view(), whole, held);
   m_nValue = TruncateToInt(Floor(m_dResult));
   if (!held) {
     m_bOverflow = 1;
-    m_strInput = m_strSaved;
     return;
   }
   const std::size_t length = FormatHex(whole, m_szNumber);
-  m_strInput = m_strSaved;
   m_strOutput = std::string_view(m_szNumber, length);
   m_strOutput.MakeUpper();
 }
@@ -138,15 +210,19 @@ void CConversionForm::DecimalToHexadecimal() {
 // In "Hex to Bin" the text is the decimal result of the first step. Each
 // step writes the highest power of two in the value, read from the exponent
 // of its floating form, and takes it away.
+//
+// The input field ends as the saved copy, which it equals on entry (after
+// Prepare, or after HexadecimalToDecimal, which leaves it alone), so the
+// text is read where it stands instead of through the input field.
 void CConversionForm::DecimalToBinary() {
   m_nPos = 0;
   m_nValue = 0;
   m_dResult = 0.0;
-  if (m_nMode == MODE_HEX_TO_BIN) m_strInput = m_strOutput;
-  m_nLength = m_strInput.GetLength();
-  CopyAndCheck(m_strInput, kDecimalLegalSet);
+  const CString& text = m_nMode == MODE_HEX_TO_BIN ? m_strOutput : m_strInput;
+  m_nLength = text.GetLength();
+  CopyAndCheck(text, kDecimalLegalSet);
   if (!m_bIllegal && !m_bOverflow) {
-    m_dResult = ReadLeadingDecimal(m_strInput.view());
+    m_dResult = ReadLeadingDecimal(text.view());
     m_nValue = TruncateToInt(Floor(m_dResult));
     if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
     if (!m_bOutOfRange && m_nValue > 0) {
@@ -166,7 +242,6 @@ void CConversionForm::DecimalToBinary() {
       m_strOutput = kBinaryTemplate;
     }
   }
-  m_strInput = m_strSaved;
 }
 
 // Binary text in m_strInput to decimal text in m_strOutput, adding 2^position
@@ -207,12 +282,19 @@ void CConversionForm::BinaryToDecimal() {
     lastOne = one ? pos : lastOne;
     return static_cast<double>(one);
   };
-  // Summed as a double: powers from 2^31 up do not fit the int field. A
-  // zero adds nothing; the choice is made without a branch, since the
-  // digits of a typed number follow no pattern a guess could learn.
-  int pos = 0;
-  for (; pos < finite; ++pos, place *= 2.0) sum = oneAt(pos) * place + sum;
-  for (; pos < count; ++pos) sum = PlaceValue(oneAt(pos), 1, pos) + sum;
+  if (count <= kExactBinaryDigits && sum == 0.0) {
+    // A sum no step rounds: added up as an integer.
+    const std::uint64_t value = BinaryDigitsValue(scanned);
+    sum = static_cast<double>(value);
+    lastOne = std::bit_width(value) - 1;
+  } else {
+    // Summed as a double: powers from 2^31 up do not fit the int field. A
+    // zero adds nothing; the choice is made without a branch, since the
+    // digits of a typed number follow no pattern a guess could learn.
+    int pos = 0;
+    for (; pos < finite; ++pos, place *= 2.0) sum = oneAt(pos) * place + sum;
+    for (; pos < count; ++pos) sum = PlaceValue(oneAt(pos), 1, pos) + sum;
+  }
   m_dDigit = sum;
   if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));
   if (count > 0) {

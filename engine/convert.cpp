@@ -28,12 +28,12 @@ void CConversionForm::Convert() {
       break;
     case MODE_BIN_TO_HEX:
       BinaryToDecimal();
-      m_strInput = m_strSaved;
+      RestoreReversedInput();
       DecimalToHexadecimal();
       break;
     case MODE_BIN_TO_DEC:
       BinaryToDecimal();
-      m_strInput = m_strSaved;
+      RestoreReversedInput();
       break;
     default:
       return;  // no mode chosen: nothing to convert, nothing to show
@@ -61,20 +61,33 @@ void CConversionForm::Prepare() {
   if (!radixel::FitsRecord(m_strInput.size())) m_bOverflow = 1;
 }
 
+void CConversionForm::RestoreReversedInput() {
+  // BinaryToDecimal reverses the input field only where it finds an
+  // illegal character, which raises m_bIllegal; otherwise the field still
+  // equals the saved copy.
+  if (m_bIllegal) m_strInput = m_strSaved;
+}
+
 void CConversionForm::ReportErrors() {
   // Each later message replaces the earlier one: out of range wins over
-  // too long, which wins over an illegal character.
-  m_strErrors.Empty();
+  // too long, which wins over an illegal character. Only the one shown is
+  // copied into the error box.
+  const CString* shown = nullptr;
   if (m_bIllegal == 1) {
     m_strMsgIllegal = kMsgIllegal;
-    m_strErrors = m_strMsgIllegal;
+    shown = &m_strMsgIllegal;
   }
   if (m_bTooLong == 1) {
     m_strMsgTooLong = kMsgTooLong;
-    m_strErrors = m_strMsgTooLong;
+    shown = &m_strMsgTooLong;
   }
   if (m_bOutOfRange == 1) {
     m_strMsgRange = kMsgRange;
-    m_strErrors = m_strMsgRange;
+    shown = &m_strMsgRange;
+  }
+  if (shown != nullptr) {
+    m_strErrors = *shown;
+  } else {
+    m_strErrors.Empty();
   }
 }

@@ -11,16 +11,10 @@
 
 namespace {
 
-using Word = std::uint64_t;
-constexpr Word kOnes = ~Word{0} / 0xFF;
-
-Word LoadWord(const char* at) {
-  Word word;
-  std::memcpy(&word, at, sizeof word);
-  return word;
-}
-
-void StoreWord(char* at, Word word) { std::memcpy(at, &word, sizeof word); }
+using radixel::words::kOnes;
+using radixel::words::Word;
+using radixel::words::Load;
+using radixel::words::Store;
 
 // Word `k` of a mask over a buffer of up to kSpan bytes whose first
 // `count` bytes are set, in the machine's own byte order.
@@ -31,19 +25,11 @@ Word FirstBytes(std::size_t count, std::size_t k) {
     for (std::size_t i = 0; i < kSpan; ++i) set[i] = 0xFF;
     return set;
   }();
-  return LoadWord(reinterpret_cast<const char*>(kSet.data()) + kSpan - count + k * sizeof(Word));
+  return Load(reinterpret_cast<const char*>(kSet.data()) + kSpan - count + k * sizeof(Word));
 }
 
 // In each byte of `word`, 0x20 where the byte is a to z and 0 elsewhere.
-// Exact for every byte: the low seven bits are compared by adding and
-// subtracting within the byte, where no carry reaches the next one, and a
-// byte with its top bit set is no letter.
-Word LowerCaseBits(Word word) {
-  const Word low = word & (kOnes * 0x7F);
-  const Word belowBrace = kOnes * (0x7F + '{') - low;  // top bit: low < '{'
-  const Word fromA = low + kOnes * (0x80 - 'a');       // top bit: low >= 'a'
-  return (belowBrace & fromA & ~word & (kOnes * 0x80)) >> 2;
-}
+Word LowerCaseBits(Word word) { return radixel::words::InRange(word, 'a', 'z') >> 2; }
 
 }  // namespace
 
@@ -58,27 +44,19 @@ void CString::FreeBlock(Block* block) {
 }
 
 void CString::ReleaseBlock() noexcept {
-  if (--block_->refs == 0) FreeBlock(block_);
+  if (--rep_.block->refs == 0) FreeBlock(rep_.block);
 }
 
 void CString::ShareFrom(const CString& other) noexcept {
-  size_ = other.size_;
-  if (other.IsInline()) {
-    std::memcpy(inline_, other.inline_, sizeof inline_);
-  } else {
-    block_ = other.block_;
-    ++block_->refs;
-  }
+  rep_ = other.rep_;
+  if (!other.IsInline()) ++rep_.block->refs;
 }
 
 void CString::TakeFrom(CString& other) noexcept {
-  size_ = other.size_;
-  if (other.IsInline()) {
-    std::memcpy(inline_, other.inline_, sizeof inline_);
-  } else {
-    block_ = other.block_;
-    other.size_ = 0;
-    other.inline_[0] = '\0';
+  rep_ = other.rep_;
+  if (!other.IsInline()) {
+    other.rep_.size = 0;
+    other.rep_.chars[0] = '\0';
   }
 }
 
@@ -106,8 +84,8 @@ CString& CString::operator=(CString&& other) noexcept {
 
 void CString::Empty() {
   Release();
-  size_ = 0;
-  inline_[0] = '\0';
+  rep_.size = 0;
+  rep_.chars[0] = '\0';
 }
 
 void CString::AssignLong(std::string_view text) {
@@ -116,62 +94,63 @@ void CString::AssignLong(std::string_view text) {
   const std::size_t n = text.size();
   if (n <= kInlineCapacity) {
     if (IsInline()) {
-      if (n > 0) std::memmove(inline_, text.data(), n);
+      if (n > 0) std::memmove(rep_.chars, text.data(), n);
     } else {
       char bytes[kInlineCapacity];
       if (n > 0) std::memcpy(bytes, text.data(), n);
       Release();
-      if (n > 0) std::memcpy(inline_, bytes, n);
+      if (n > 0) std::memcpy(rep_.chars, bytes, n);
     }
-    inline_[n] = '\0';
-    size_ = n;
+    rep_.chars[n] = '\0';
+    rep_.size = n;
     return;
   }
   // A block of its own is written over when it is large enough and not
   // more than twice so, lest a short text keep a huge block alive.
-  if (!IsInline() && block_->refs == 1 && block_->capacity >= n && block_->capacity / 2 <= n) {
-    std::memmove(block_->chars(), text.data(), n);
-  } else if (!IsInline() && !std::less<const char*>()(text.data(), block_->chars()) &&
-             std::less<const char*>()(text.data(), block_->chars() + size_)) {
+  if (!IsInline() && rep_.block->refs == 1 && rep_.block->capacity >= n && rep_.block->capacity / 2 <= n) {
+    std::memmove(rep_.block->chars(), text.data(), n);
+  } else if (!IsInline() && !std::less<const char*>()(text.data(), rep_.block->chars()) &&
+             std::less<const char*>()(text.data(), rep_.block->chars() + rep_.size)) {
     Block* fresh = NewBlock(n);
     std::memcpy(fresh->chars(), text.data(), n);
     Release();
-    block_ = fresh;
+    rep_.block = fresh;
   } else {
     // The old text is let go of before the new block is taken, so that a
     // long text replacing another is never held beside it.
     Release();
-    size_ = 0;
-    inline_[0] = '\0';
-    block_ = NewBlock(n);
-    std::memcpy(block_->chars(), text.data(), n);
+    rep_.size = 0;
+    rep_.chars[0] = '\0';
+    rep_.block = NewBlock(n);
+    std::memcpy(rep_.block->chars(), text.data(), n);
   }
-  block_->chars()[n] = '\0';
-  size_ = n;
+  rep_.block->chars()[n] = '\0';
+  rep_.size = n;
 }
 
 char* CString::MutableData() {
-  if (IsInline()) return inline_;
-  if (block_->refs > 1) {
-    Block* own = NewBlock(size_);
-    std::memcpy(own->chars(), block_->chars(), size_ + 1);
-    --block_->refs;
-    block_ = own;
+  if (IsInline()) return rep_.chars;
+  if (rep_.block->refs > 1) {
+    Block* own = NewBlock(rep_.size);
+    std::memcpy(own->chars(), rep_.block->chars(), rep_.size + 1);
+    --rep_.block->refs;
+    rep_.block = own;
   }
-  return block_->chars();
+  return rep_.block->chars();
 }
 
 // A word at a time, a to z turned round by one bit (0x20), with no branch
 // on any single byte: a typed text's letters come in any mix of cases.
 void CString::MakeUpper() {
   if (IsInline()) {
-    // The words that hold the text, with the bytes past it masked out.
-    static_assert(sizeof inline_ % sizeof(Word) == 0 && sizeof inline_ <= kSpan);
-    const std::size_t words = (size_ + sizeof(Word) - 1) / sizeof(Word);
+    // The words that hold the text. The bytes after its terminator are no
+    // part of it, so the last word's need no mask.
+    static_assert(sizeof rep_.chars % sizeof(Word) == 0);
+    const std::size_t words = (rep_.size + sizeof(Word) - 1) / sizeof(Word);
     for (std::size_t k = 0; k < words; ++k) {
-      char* at = inline_ + k * sizeof(Word);
-      const Word word = LoadWord(at);
-      StoreWord(at, word ^ (LowerCaseBits(word) & FirstBytes(size_, k)));
+      char* at = rep_.chars + k * sizeof(Word);
+      const Word word = Load(at);
+      Store(at, word ^ LowerCaseBits(word));
     }
     return;
   }
@@ -179,13 +158,13 @@ void CString::MakeUpper() {
   const auto isLower = [](char ch) { return ch >= 'a' && ch <= 'z'; };
   const std::size_t first =
       static_cast<std::size_t>(std::find_if(text.begin(), text.end(), isLower) - text.begin());
-  if (first == size_) return;
+  if (first == rep_.size) return;
   char* chars = MutableData();
   std::size_t i = first;
-  for (; i + sizeof(Word) <= size_; i += sizeof(Word)) {
-    StoreWord(chars + i, LoadWord(chars + i) ^ LowerCaseBits(LoadWord(chars + i)));
+  for (; i + sizeof(Word) <= rep_.size; i += sizeof(Word)) {
+    Store(chars + i, Load(chars + i) ^ LowerCaseBits(Load(chars + i)));
   }
-  for (; i < size_; ++i) {
+  for (; i < rep_.size; ++i) {
     if (isLower(chars[i])) chars[i] = static_cast<char>(chars[i] - 'a' + 'A');
   }
 }
@@ -233,18 +212,18 @@ std::size_t CString::CharacterSize(std::string_view text, std::size_t pos) {
 }
 
 void CString::MakeReverse() {
-  if (size_ < 2) return;
+  if (rep_.size < 2) return;
   if (IsInline() && ReverseInlineAscii()) return;
   // Turn each multi-byte sequence round first, then reverse every byte: the
   // characters end up reversed and each keeps its bytes in order. Bytes
   // below 0x80 are characters of their own, so text of them only is
   // reversed at once.
   char* const begin = MutableData();
-  char* const end = begin + size_;
-  const std::string_view text(begin, size_);
+  char* const end = begin + rep_.size;
+  const std::string_view text(begin, rep_.size);
   const bool ascii =
       std::all_of(begin, end, [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
-  for (std::size_t pos = 0; !ascii && pos < size_;) {
+  for (std::size_t pos = 0; !ascii && pos < rep_.size;) {
     const std::size_t len = Utf8SequenceLength(text, pos);
     if (len > 1) std::reverse(begin + pos, begin + pos + len);
     pos += len;
@@ -253,20 +232,20 @@ void CString::MakeReverse() {
 }
 
 bool CString::ReverseInlineAscii() {
-  constexpr std::size_t kWords = sizeof inline_ / sizeof(Word);
+  constexpr std::size_t kWords = sizeof rep_.chars / sizeof(Word);
   Word high = 0;
   for (std::size_t k = 0; k < kWords; ++k) {
-    high |= LoadWord(inline_ + k * sizeof(Word)) & FirstBytes(size_, k) & (kOnes * 0x80);
+    high |= Load(rep_.chars + k * sizeof(Word)) & FirstBytes(rep_.size, k) & (kOnes * 0x80);
   }
   if (high != 0) return false;
   // The whole buffer reversed a word at a time, zeros after it; the text
-  // is its last size_ bytes, and the zeros end it.
-  char reversed[2 * sizeof inline_] = {};
+  // is its last rep_.size bytes, and the zeros end it.
+  char reversed[2 * sizeof rep_.chars] = {};
   for (std::size_t k = 0; k < kWords; ++k) {
-    StoreWord(reversed + sizeof inline_ - (k + 1) * sizeof(Word),
-              __builtin_bswap64(LoadWord(inline_ + k * sizeof(Word))));
+    Store(reversed + sizeof rep_.chars - (k + 1) * sizeof(Word),
+              __builtin_bswap64(Load(rep_.chars + k * sizeof(Word))));
   }
-  std::memcpy(inline_, reversed + sizeof inline_ - size_, sizeof inline_);
+  std::memcpy(rep_.chars, reversed + sizeof rep_.chars - rep_.size, sizeof rep_.chars);
   return true;
 }
 

@@ -13,8 +13,10 @@
 // for every field. One thread only: the count is a plain integer.
 #pragma once
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -25,7 +27,7 @@ class CString {
   // 19 characters.
   static constexpr std::size_t kInlineCapacity = 39;
 
-  CString() noexcept : inline_{} {}
+  CString() noexcept = default;
   CString(const char* text) : CString() { Assign(text ? text : ""); }  // NOLINT: implicit as in the library
   CString(std::string_view text) : CString() { Assign(text); }         // NOLINT
   explicit CString(const std::string& text) : CString() { Assign(text); }
@@ -36,10 +38,8 @@ class CString {
   // A short text over a short one is copied here, whole buffer at once: a
   // conversion copies its texts many times.
   CString& operator=(const CString& other) noexcept {
-    if (IsInline() && other.IsInline()) {
-      if (this == &other) return *this;
-      size_ = other.size_;
-      std::memcpy(inline_, other.inline_, sizeof inline_);
+    if (std::max(rep_.size, other.rep_.size) <= kInlineCapacity) {
+      rep_ = other.rep_;
       return *this;
     }
     return AssignShared(other);
@@ -57,10 +57,10 @@ class CString {
   // Length in bytes, as the library's int: a text longer than an int counts
   // reports INT_MAX, never a wrapped length. size() gives the true length.
   int GetLength() const {
-    return size_ > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(size_);
+    return rep_.size > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(rep_.size);
   }
-  std::size_t size() const { return size_; }
-  bool IsEmpty() const { return size_ == 0; }
+  std::size_t size() const { return rep_.size; }
+  bool IsEmpty() const { return rep_.size == 0; }
   void Empty();
 
   // The byte at `index`, which must be below the length.
@@ -116,7 +116,7 @@ class CString {
   // that shares its block, holds the text unchanged.
   const char* c_str() const { return data(); }
   operator const char*() const { return data(); }  // NOLINT: LPCTSTR conversion
-  std::string_view view() const { return {data(), size_}; }
+  std::string_view view() const { return {data(), rep_.size}; }
 
   friend bool operator==(const CString& a, const CString& b) { return a.view() == b.view(); }
   friend bool operator==(const CString& a, std::string_view b) { return a.view() == b; }
@@ -133,17 +133,17 @@ class CString {
   static Block* NewBlock(std::size_t capacity);
   static void FreeBlock(Block* block);
 
-  bool IsInline() const { return size_ <= kInlineCapacity; }
-  const char* data() const { return IsInline() ? inline_ : block_->chars(); }
+  bool IsInline() const { return rep_.size <= kInlineCapacity; }
+  const char* data() const { return IsInline() ? rep_.chars : rep_.block->chars(); }
   // The bytes for writing: a shared block is copied first.
   char* MutableData();
   // A short text over a short one is copied here; `text` may lie in this
   // string's own bytes.
   void Assign(std::string_view text) {
     if (text.size() <= kInlineCapacity && IsInline()) {
-      MoveShort(inline_, text.data(), text.size());
-      inline_[text.size()] = '\0';
-      size_ = text.size();
+      MoveShort(rep_.chars, text.data(), text.size());
+      rep_.chars[text.size()] = '\0';
+      rep_.size = text.size();
       return;
     }
     AssignLong(text);
@@ -164,9 +164,65 @@ class CString {
   // and with no branch on its length; false (nothing done) for any other.
   bool ReverseInlineAscii();
 
-  std::size_t size_ = 0;  // a text above kInlineCapacity bytes is in block_
-  union {
-    Block* block_;
-    char inline_[kInlineCapacity + 1];
+  // The length and the bytes, or the block of a long text: plain data, so
+  // that a short text is copied whole in a few moves.
+  struct Rep {
+    std::size_t size;  // a text above kInlineCapacity bytes is in block
+    union {
+      char chars[kInlineCapacity + 1];
+      Block* block;
+    };
   };
+  Rep rep_{};
 };
+
+// Tests of eight bytes at a time, which the text operations and the
+// conversions' scans share.
+namespace radixel::words {
+
+using Word = std::uint64_t;
+inline constexpr Word kOnes = ~Word{0} / 0xFF;  // 0x01 in every byte
+
+inline Word Load(const char* at) {
+  Word word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+inline void Store(char* at, Word word) { std::memcpy(at, &word, sizeof word); }
+
+// In each byte of `word`, 0x80 where the byte lies in `low` to `high`
+// (both below 0x80) and 0 elsewhere. Exact for every byte: the low seven
+// bits are compared by adding and subtracting within the byte, where no
+// carry reaches the next one, and a byte with its top bit set is in no range.
+// (A range is kept as the two words the test adds and subtracts.)
+struct ByteRange {
+  Word upToHigh;  // top bit of (upToHigh - byte): byte <= high
+  Word fromLow;   // top bit of (byte + fromLow): byte >= low
+};
+constexpr ByteRange MakeByteRange(unsigned char low, unsigned char high) {
+  return {kOnes * (0x7F + high + 1), kOnes * (0x80 - low)};
+}
+constexpr Word InRange(Word word, ByteRange range) {
+  const Word seven = word & (kOnes * 0x7F);
+  return (range.upToHigh - seven) & (seven + range.fromLow) & ~word & (kOnes * 0x80);
+}
+constexpr Word InRange(Word word, unsigned char low, unsigned char high) {
+  return InRange(word, MakeByteRange(low, high));
+}
+
+// The bytes of `text`, 1 to 8 of them, gathered into one word, repeated
+// where there are fewer than 8; reads no byte outside the text. (For tests
+// that ask whether every byte passes.)
+inline Word ShortTextWord(const char* text, std::size_t n) {
+  if (n >= 4) {
+    std::uint32_t head, tail;
+    std::memcpy(&head, text, 4);
+    std::memcpy(&tail, text + n - 4, 4);
+    return head | static_cast<Word>(tail) << 32;
+  }
+  const auto byte = [&](std::size_t i) { return static_cast<Word>(static_cast<unsigned char>(text[i])); };
+  const Word four = byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16 | byte(n - 1) << 24;
+  return four | four << 32;
+}
+
+}  // namespace radixel::words

@@ -26,6 +26,9 @@ RADIXEL_PRESS_TABLE(BinToDecIllegal, kBinToDecIllegal);
 const auto kBinToDecTooLong = ForMode(MODE_BIN_TO_DEC, {
     {"NineDigits", "111111111", {"111111111", "511.", kTooLong}},
     {"ThirtyTwoOnes", Repeat("1", 32), {Repeat("1", 32), "4294967295.", kTooLong}},
+    {"FiftyThreeDigitsEndingInOne", "1" + Repeat("0", 51) + "1",
+     {"1" + Repeat("0", 51) + "1", "4.50359962737e+015", kTooLong}},
+    {"TenDigits", "1000000110", {"1000000110", "518.", kTooLong}},
     {"FortyOnesTakeTheExponentForm", Repeat("1", 40),
      {Repeat("1", 40), "1.09951162778e+012", kTooLong}},
     {"IllegalAndTooLongShowsTooLong", "111111112", {"111111112", "211111111", kTooLong}},

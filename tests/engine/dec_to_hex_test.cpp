@@ -25,6 +25,9 @@ const auto kDecToHexIllegal = ForMode(MODE_DEC_TO_HEX, {
     {"ExponentKeepsOldOutput", "1e5", {"1E5", kOldOutput, kIllegal}},
     {"HexDigitsKeepOldOutput", "ff", {"FF", kOldOutput, kIllegal}},
     {"CommaIsNoDecimalPoint", "1,5", {"1,5", kOldOutput, kIllegal}},
+    // The bytes just below "0" and just above "9", in a short text and a long one.
+    {"SlashKeepsOldOutput", "12345678/", {"12345678/", kOldOutput, kTooLong}},
+    {"ColonKeepsOldOutput", ":1", {":1", kOldOutput, kIllegal}},
 });
 RADIXEL_PRESS_TABLE(DecToHexIllegal, kDecToHexIllegal);
 

@@ -50,6 +50,10 @@ const std::vector<PressCase> kNotUtf8 = {
     {MODE_DEC_TO_BIN, {"ByteFF", "1\xFF", {"1\xFF", kOldOutput, kIllegal}}},
     {MODE_BIN_TO_DEC, {"LoneLeadByteReversed", "\xE9" "1", {"\xE9" "1", "1\xE9", kIllegal}}},
     {MODE_BIN_TO_DEC, {"StrayContinuationByteReversed", "0\x80" "1", {"0\x80" "1", "1\x80" "0", kIllegal}}},
+    // Bytes that are a legal character with the top bit set.
+    {MODE_DEC_TO_HEX, {"DigitZeroWithTopBit", "1234567\xB0", {"1234567\xB0", kOldOutput, kIllegal}}},
+    {MODE_DEC_TO_BIN, {"PointWithTopBit", "1\xAE", {"1\xAE", kOldOutput, kIllegal}}},
+    {MODE_BIN_TO_DEC, {"DigitOneWithTopBitReversed", "\xB1" "0", {"\xB1" "0", "0\xB1", kIllegal}}},
 };
 RADIXEL_MIXED_PRESS_TABLE(NotUtf8, kNotUtf8);
 
