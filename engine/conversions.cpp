@@ -46,6 +46,10 @@ char ReversedTextByte(const CString& text, int pos) {
 
 namespace words = radixel::words;
 
+// The digit readers below take a text's first byte as the lowest of a
+// loaded word, as on every machine the programs are built for.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the digit readers assume little-endian words");
+
 // The bytes of `text`, 1 to 7 of them, in a word, zeros after them.
 words::Word ZeroPaddedWord(const char* text, std::size_t n) {
   if (n >= 4) {
