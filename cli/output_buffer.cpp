@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/fd_io.h"
+#include "platform/cstring.h"
 
 namespace radixel::cli {
 
@@ -19,23 +20,15 @@ void CopyWhole(char* out, const char* in, std::size_t at) {
   std::memcpy(out + at, bytes, Size);
 }
 
-// Copies `size` bytes with whole loads and stores of sixteen, eight, four or
-// one byte, the last ones overlapping the first: a record's short fields are
-// copied without a call.
+// Copies `size` bytes with whole loads and stores of sixteen bytes, the
+// last one overlapping the one before, and a shorter field as CString
+// copies its short texts: a record's short fields are copied without a call.
 char* CopyBytes(char* out, const char* in, std::size_t size) {
   if (size >= kBlockBytes) {
     for (std::size_t at = 0; at + kBlockBytes < size; at += kBlockBytes) CopyWhole<kBlockBytes>(out, in, at);
     CopyWhole<kBlockBytes>(out, in, size - kBlockBytes);
-  } else if (size >= 8) {
-    CopyWhole<8>(out, in, 0);
-    CopyWhole<8>(out, in, size - 8);
-  } else if (size >= 4) {
-    CopyWhole<4>(out, in, 0);
-    CopyWhole<4>(out, in, size - 4);
-  } else if (size > 0) {
-    out[0] = in[0];
-    out[size / 2] = in[size / 2];
-    out[size - 1] = in[size - 1];
+  } else {
+    CString::MoveShort(out, in, size);
   }
   return out + size;
 }
