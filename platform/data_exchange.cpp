@@ -1,5 +1,7 @@
 #include "platform/data_exchange.h"
 
+#include <bit>
+
 #include "platform/wnd.h"
 
 using radixel::platform::CurrentWindowSystem;
@@ -17,8 +19,18 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
   HWND hWnd = pDX->m_hDlgWnd;
   int first = 0;
   int last = 0;
-  if (pDX->NextRadioRange(nIDC, first, last)) {
-    // Ids one after the other: a button's index is its distance from the first.
+  std::uint64_t* checks = nullptr;
+  if (pDX->NextRadioRange(nIDC, first, last, checks)) {
+    // Ids one after the other: a button's index is its distance from the
+    // first, and its bit's among the check marks, where they are one word.
+    if (checks != nullptr) {
+      if (pDX->m_bSaveAndValidate) {
+        value = *checks == 0 ? -1 : std::countr_zero(*checks);
+      } else {
+        *checks = value >= 0 && value <= last - first ? std::uint64_t{1} << value : 0;
+      }
+      return;
+    }
     if (pDX->m_bSaveAndValidate) {
       const int checked = ws.CheckedRadioButton(hWnd, first, last);
       value = checked == 0 ? -1 : checked - first;

@@ -22,9 +22,10 @@ class CDataExchange {
   CString* NextTextHolder(int nIDC) {
     return m_pDlgWnd->ExchangeTextHolder(m_windowSystem, m_nEntries++, nIDC);
   }
-  // The range of ids of the next entry, radio group nIDC (CWnd::ExchangeRadioRange).
-  bool NextRadioRange(int nIDC, int& first, int& last) {
-    return m_pDlgWnd->ExchangeRadioRange(m_nEntries++, nIDC, first, last);
+  // The range of ids, and the check marks' holder, of the next entry,
+  // radio group nIDC (CWnd::ExchangeRadioRange).
+  bool NextRadioRange(int nIDC, int& first, int& last, std::uint64_t*& checks) {
+    return m_pDlgWnd->ExchangeRadioRange(m_windowSystem, m_nEntries++, nIDC, first, last, checks);
   }
 
  private:

@@ -88,6 +88,12 @@ class WindowSystem {
   // as with SetItemText), valid while the window lives; null elsewhere.
   // Data exchange finds it once and then reads and sets it directly.
   virtual CString* ItemTextHolder(WindowHandle, int) { return nullptr; }
+  // The check marks of the radio buttons firstId to lastId, one bit for each
+  // from the lowest, where the window system keeps them as one word that the
+  // program may read and set in place (no notification, as with
+  // CheckRadioButton), valid while the window lives; null elsewhere. Data
+  // exchange finds it once and then reads and sets the group directly.
+  virtual std::uint64_t* RadioChecksHolder(WindowHandle, int, int) { return nullptr; }
   virtual bool IsItemChecked(WindowHandle window, int id) = 0;
   virtual void CheckItem(WindowHandle window, int id, bool checked) = 0;
   // Of the radio buttons firstId to lastId: the id of the first checked one

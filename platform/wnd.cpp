@@ -106,6 +106,14 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(message, wParam, lParam);
 }
 
+void CWnd::FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot& slot, int nIDC) {
+  const auto [ids, consecutive] = RadioGroup(nIDC);
+  const bool range = consecutive && !ids.empty();
+  slot = {ExchangeKey(nIDC, true), nullptr, range, range ? ids.front() : 0,
+          range ? ids.back() : 0,
+          range ? ws.RadioChecksHolder(m_hWnd, ids.front(), ids.back()) : nullptr};
+}
+
 void CWnd::ForgetExchangeSlots() {
   for (ExchangeSlot& slot : exchangeSlots_) slot = {};
   exchangeWindow_ = m_hWnd;

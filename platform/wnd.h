@@ -71,20 +71,20 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
     }
     return slot.holder;
   }
-  // The first and last ids of the radio group that starts at control nIDC,
-  // the `ordinal`-th entry of the exchange list, when its buttons have ids
-  // one after the other: found once (RadioGroup) and kept while the window
-  // lives. False for a group of other ids, or none, which RadioGroup gives.
-  bool ExchangeRadioRange(std::size_t ordinal, int nIDC, int& first, int& last) {
+  // The radio group that starts at control nIDC, the `ordinal`-th entry of
+  // the exchange list, when its buttons have ids one after the other: its
+  // first and last ids, and its check marks' holder
+  // (WindowSystem::RadioChecksHolder, or null). Found once (RadioGroup) and
+  // kept while the window lives. False for a group of other ids, or none,
+  // which RadioGroup gives.
+  bool ExchangeRadioRange(radixel::platform::WindowSystem& ws, std::size_t ordinal, int nIDC,
+                          int& first, int& last, std::uint64_t*& checks) {
     if (ordinal >= kExchangeSlots) return false;
     ExchangeSlot& slot = exchangeSlots_[ordinal];
-    if (slot.key != ExchangeKey(nIDC, true)) {
-      const auto [ids, consecutive] = RadioGroup(nIDC);
-      slot = {ExchangeKey(nIDC, true), nullptr, consecutive && !ids.empty(),
-              ids.empty() ? 0 : ids.front(), ids.empty() ? 0 : ids.back()};
-    }
+    if (slot.key != ExchangeKey(nIDC, true)) FindRadioSlot(ws, slot, nIDC);
     first = slot.radioFirst;
     last = slot.radioLast;
+    checks = slot.radioChecks;
     return slot.radioRange;
   }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -126,7 +126,10 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
     bool radioRange = false;    // a radio group's entry: its ids run
     int radioFirst = 0;         // from radioFirst to radioLast
     int radioLast = 0;
+    std::uint64_t* radioChecks = nullptr;  // and its check marks are kept here
   };
+  // Fills a radio group's slot, the first time the list reaches it.
+  void FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot& slot, int nIDC);
   // An entry's control id and kind as one number, never 0.
   static std::uint64_t ExchangeKey(int nIDC, bool radio) {
     return (std::uint64_t{radio ? 2u : 1u} << 32) | static_cast<std::uint32_t>(nIDC);

@@ -1,6 +1,7 @@
 #include "platform/headless/headless_window_system.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "platform/cstring.h"
 #include "platform/messages.h"
@@ -31,7 +32,7 @@ struct HeadlessWindowSystem::Window {
     const ControlTemplate* tmpl;
     // Shares a long text's bytes with the fields it is read into or set from.
     CString text;
-    bool checked = false;
+    bool checked = false;  // the check mark, where radioBit does not keep it
     bool button = false;
     bool radio = false;  // an automatic radio button
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
@@ -40,12 +41,13 @@ struct HeadlessWindowSystem::Window {
     // On the first radio button of a group whose radio buttons stand side
     // by side: how many there are (0 elsewhere).
     std::uint16_t groupRadios = 0;
-    // Kept in the first control of a group: while soleKnown, `sole` is the
-    // one radio button of the group checked (null: none is), so that a
-    // click, or setting or reading the group at once, needs no look at
-    // every button.
-    bool soleKnown = true;
-    Control* sole = nullptr;
+    // The check marks of a group of at most 64 radio buttons side by side
+    // are one word, kept in the group's first control (radioChecks), a bit
+    // for each button in order (radioBit; 0 for every other control), so
+    // that a click, or setting or reading the group at once, is one store
+    // or one load.
+    std::uint64_t radioBit = 0;
+    std::uint64_t radioChecks = 0;
     // How many controls from this one on have ids one above the one before,
     // each the control its id finds: a range of ids from here is that many
     // neighbours, reached without a look-up each (a radio group's buttons).
@@ -136,23 +138,30 @@ struct HeadlessWindowSystem::Window {
     }
     if (radios > 0 && radios <= 0xFFFF && radios == lastRadio - firstRadio + 1) {
       controls[firstRadio].groupRadios = static_cast<std::uint16_t>(radios);
+      if (radios <= 64) {
+        for (std::size_t i = firstRadio; i <= lastRadio; ++i) {
+          controls[i].radioBit = std::uint64_t{1} << (i - firstRadio);
+        }
+      }
     }
   }
-  // Sets a control's check mark, keeping its group's record of the one
-  // checked radio button.
+  bool IsChecked(const Control& c) const {
+    return c.radioBit != 0 ? (controls[c.groupFirst].radioChecks & c.radioBit) != 0 : c.checked;
+  }
   void SetChecked(Control& c, bool checked) {
-    if (c.radio) {
-      Control& leader = controls[c.groupFirst];
-      if (checked && leader.sole != nullptr && leader.sole != &c) leader.soleKnown = false;
-      if (checked && leader.sole == nullptr) leader.sole = &c;
-      if (!checked && leader.sole == &c) leader.sole = nullptr;
+    if (c.radioBit == 0) {
+      c.checked = checked;
+      return;
     }
-    c.checked = checked;
+    std::uint64_t& marks = controls[c.groupFirst].radioChecks;
+    marks = checked ? marks | c.radioBit : marks & ~c.radioBit;
   }
-  // The first control of the group whose radio buttons are exactly the
-  // `count` controls from `run` on, or null when they are not.
-  Control* RadioGroupOf(Control* run, long long count) {
-    return run->groupRadios != 0 && run->groupRadios == count ? &controls[run->groupFirst] : nullptr;
+  // The check marks, as one word, of the group whose radio buttons are
+  // exactly the `count` controls from `run` on, or null when they are not
+  // (or the group has no such word).
+  std::uint64_t* RadioChecksOf(const Control& run, long long count) {
+    return run.radioBit == 1 && run.groupRadios == count ? &controls[run.groupFirst].radioChecks
+                                                         : nullptr;
   }
   void IndexIdRuns() {
     for (std::size_t i = controls.size(); i-- > 0;) {
@@ -182,19 +191,19 @@ struct HeadlessWindowSystem::Window {
     Control* first = firstId <= lastId ? Find(firstId) : nullptr;
     return first && static_cast<long long>(lastId) - firstId < first->idRun ? first : nullptr;
   }
-  // FindRun and RadioGroupOf of the range last asked for, kept: a dialog
+  // FindRun and RadioChecksOf of the range last asked for, kept: a dialog
   // reads and sets the same radio group at every data exchange, and the
   // controls never change after creation.
   struct RadioRun {
     int firstId = 0;
     int lastId = -1;
     Control* run = nullptr;
-    Control* group = nullptr;
+    std::uint64_t* checks = nullptr;
   } radioRun;
   const RadioRun& FindRadioRun(int first, int last) {
     if (first != radioRun.firstId || last != radioRun.lastId) {
       Control* run = FindRun(first, last);
-      radioRun = {first, last, run, run ? RadioGroupOf(run, last - first + 1LL) : nullptr};
+      radioRun = {first, last, run, run ? RadioChecksOf(*run, last - first + 1LL) : nullptr};
     }
     return radioRun;
   }
@@ -345,7 +354,7 @@ void HeadlessWindowSystem::SetItemText(WindowHandle window, int id, std::string_
 bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
   Window* w = Get(window);
   Window::Control* c = w ? w->Find(id) : nullptr;
-  return c && c->checked;
+  return c && w->IsChecked(*c);
 }
 
 void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) {
@@ -353,22 +362,23 @@ void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) 
   if (Window::Control* c = w ? w->Find(id) : nullptr) w->SetChecked(*c, checked);
 }
 
+std::uint64_t* HeadlessWindowSystem::RadioChecksHolder(WindowHandle window, int firstId,
+                                                       int lastId) {
+  Window* w = Get(window);
+  return w ? w->FindRadioRun(firstId, lastId).checks : nullptr;
+}
+
 int HeadlessWindowSystem::CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
   Window* w = Get(window);
   if (w == nullptr) return 0;
   const Window::RadioRun& range = w->FindRadioRun(firstId, lastId);
-  Window::Control* const run = range.run;
-  Window::Control* const group = range.group;
-  if (run) {
-    if (group && group->soleKnown) return group->sole ? group->sole->tmpl->id : 0;
-    for (int k = 0; k <= lastId - firstId; ++k) {
-      if (run[k].checked) return firstId + k;
-    }
-    return 0;
+  if (range.checks) {
+    const std::uint64_t marks = *range.checks;
+    return marks == 0 ? 0 : firstId + std::countr_zero(marks);
   }
   for (int id = firstId; id <= lastId; ++id) {
-    const Window::Control* c = w->Find(id);
-    if (c && c->checked) return id;
+    const Window::Control* c = range.run ? range.run + (id - firstId) : w->Find(id);
+    if (c && w->IsChecked(*c)) return id;
   }
   return 0;
 }
@@ -378,28 +388,15 @@ void HeadlessWindowSystem::CheckRadioButton(WindowHandle window, int firstId, in
   Window* w = Get(window);
   if (w == nullptr) return;
   const Window::RadioRun& range = w->FindRadioRun(firstId, lastId);
-  Window::Control* const run = range.run;
-  Window::Control* const group = range.group;
-  if (run) {
-    Window::Control* const chosen =
-        checkedId >= firstId && checkedId <= lastId ? run + (checkedId - firstId) : nullptr;
-    if (group) {
-      // The whole group at once: only the buttons that change are touched.
-      if (!group->soleKnown) {
-        for (int k = 0; k <= lastId - firstId; ++k) run[k].checked = false;
-      } else if (group->sole != nullptr) {
-        group->sole->checked = false;
-      }
-      if (chosen) chosen->checked = true;
-      group->sole = chosen;
-      group->soleKnown = true;
-      return;
-    }
-    for (int k = 0; k <= lastId - firstId; ++k) w->SetChecked(run[k], run + k == chosen);
+  if (range.checks) {
+    // The whole group at once.
+    const bool inRange = checkedId >= firstId && checkedId <= lastId;
+    *range.checks = inRange ? std::uint64_t{1} << (checkedId - firstId) : 0;
     return;
   }
   for (int id = firstId; id <= lastId; ++id) {
-    if (Window::Control* c = w->Find(id)) w->SetChecked(*c, id == checkedId);
+    Window::Control* c = range.run ? range.run + (id - firstId) : w->Find(id);
+    if (c) w->SetChecked(*c, id == checkedId);
   }
 }
 
@@ -557,20 +554,15 @@ void HeadlessWindowSystem::Click(int id) {
   Window& w = *active_;
   Window::Control* c = w.Find(id);
   if (c == nullptr || !c->button) return;
-  if (c->radio) {
+  if (c->radioBit != 0) {
     // An automatic radio button checks itself and clears the rest of its
     // group; the other controls of the group keep their check marks.
-    Window::Control& group = w.controls[c->groupFirst];
-    if (group.soleKnown) {
-      if (group.sole != nullptr) group.sole->checked = false;
-    } else {
-      for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
-        if (w.controls[i].radio) w.controls[i].checked = false;
-      }
+    w.controls[c->groupFirst].radioChecks = c->radioBit;
+  } else if (c->radio) {
+    for (std::size_t i = c->groupFirst; i < c->groupEnd; ++i) {
+      if (w.controls[i].radio) w.controls[i].checked = false;
     }
     c->checked = true;
-    group.sole = c;
-    group.soleKnown = true;
   }
   SendCommand(w, id, kBnClicked);
 }
@@ -594,7 +586,7 @@ bool HeadlessWindowSystem::IsTabStop(const Window& w, std::size_t index) {
   if (!(style & style::kVisible) || (style & kWsDisabled)) return false;
   if (c.radio) {
     for (std::size_t i = c.groupFirst; i < c.groupEnd; ++i) {
-      if (w.controls[i].radio && w.controls[i].checked) return c.checked;
+      if (w.controls[i].radio && w.IsChecked(w.controls[i])) return w.IsChecked(c);
     }
   }
   return (style & style::kTabStop) != 0;

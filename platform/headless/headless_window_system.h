@@ -57,6 +57,7 @@ class HeadlessWindowSystem final : public WindowSystem {
   CString* ItemTextHolder(WindowHandle window, int id) override;
   bool IsItemChecked(WindowHandle window, int id) override;
   void CheckItem(WindowHandle window, int id, bool checked) override;
+  std::uint64_t* RadioChecksHolder(WindowHandle window, int firstId, int lastId) override;
   int CheckedRadioButton(WindowHandle window, int firstId, int lastId) override;
   void CheckRadioButton(WindowHandle window, int firstId, int lastId, int checkedId) override;
   std::intptr_t SendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,

@@ -139,6 +139,12 @@ TEST_F(MainDialogTest, RadioGroupChecksStayTrueWhateverSetsThem) {
       ws.CheckRadioButton(w, IDC_HEX_TO_DEC, IDC_BIN_TO_DEC, id);
     };
   };
+  const auto exchange = [this](int mode) -> Step {
+    return [=, this](HeadlessWindowSystem&, HWND) {
+      dlg().m_nMode = mode;
+      dlg().UpdateData(FALSE);
+    };
+  };
   struct Case {
     const char* name;
     std::vector<Step> steps;
@@ -152,6 +158,10 @@ TEST_F(MainDialogTest, RadioGroupChecksStayTrueWhateverSetsThem) {
       {"MarkMoved", {check(IDC_HEX_TO_DEC, false), check(IDC_HEX_TO_BIN, true)}, {IDC_HEX_TO_BIN}},
       {"GroupCleared", {setGroup(0)}, {}},
       {"ClickAfterGroupCleared", {setGroup(0), click(IDC_BIN_TO_DEC)}, {IDC_BIN_TO_DEC}},
+      {"ExchangeAfterTwoMarks",
+       {check(IDC_DEC_TO_BIN, true), exchange(MODE_BIN_TO_DEC)},
+       {IDC_BIN_TO_DEC}},
+      {"ExchangeOfNoMode", {exchange(MODE_BIN_TO_DEC + 1)}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -164,6 +174,8 @@ TEST_F(MainDialogTest, RadioGroupChecksStayTrueWhateverSetsThem) {
     EXPECT_EQ(checked, c.checked);
     EXPECT_EQ(ws_.CheckedRadioButton(window(), IDC_HEX_TO_DEC, IDC_BIN_TO_DEC),
               c.checked.empty() ? 0 : c.checked.front());
+    dlg().UpdateData(TRUE);
+    EXPECT_EQ(dlg().m_nMode, c.checked.empty() ? -1 : c.checked.front() - IDC_HEX_TO_DEC);
   }
 }
 
