@@ -232,10 +232,14 @@ void CConversionForm::DecimalToBinary() {
     if (!m_bOutOfRange && m_nValue > 0) {
       // The template "00000000" with a "1" for each power of two in the
       // value, written at once.
-      char digits[kBinaryTemplate.size()];
-      for (std::size_t i = 0; i < sizeof digits; ++i) {
-        digits[i] = static_cast<char>('0' + ((m_nValue >> (sizeof digits - 1 - i)) & 1));
-      }
+      // The value in every byte of a word, each byte kept to its own bit
+      // (the first byte to the highest), and each bit that is set made 1.
+      static_assert(kBinaryTemplate.size() == sizeof(words::Word));
+      const words::Word spread =
+          (static_cast<words::Word>(m_nValue) * words::kOnes) & 0x0102040810204080u;
+      const words::Word bits = ((spread + words::kOnes * 0x7F) >> 7) & words::kOnes;
+      char digits[sizeof(words::Word)];
+      words::Store(digits, bits + words::kOnes * '0');
       m_strOutput = std::string_view(digits, sizeof digits);
       // The record as the last step leaves it: the lowest power taken.
       const int bit = std::countr_zero(static_cast<unsigned>(m_nValue));
