@@ -3,18 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "res/resource_ids.h"
 #include "res/resources.h"
 
 namespace radixel::cli {
 
 ConverterSession::ConverterSession() : module_(ws_, res::Module()) {
-  if (dialog_.Create()) {
-    input_ = ws_.ItemTextHolder(dialog_.m_hWnd, IDC_INPUT);
-    output_ = ws_.ItemTextHolder(dialog_.m_hWnd, IDC_OUTPUT);
-    errors_ = ws_.ItemTextHolder(dialog_.m_hWnd, IDC_ERRORS);
-  }
-  if (input_ == nullptr || output_ == nullptr || errors_ == nullptr) {
+  if (dialog_.Create()) boxes_ = ui::FindBoxes(ws_, dialog_.m_hWnd);
+  if (!ui::Complete(boxes_)) {
     // Only a broken resource table gets here; nothing could be converted.
     std::fputs("radixel-cli: the main dialog could not be created\n", stderr);
     std::abort();
@@ -44,7 +39,7 @@ void ConverterSession::TypeAndChoose(int mode, std::string_view input) {
 
 BoxesView ConverterSession::PressOk() {
   ui::ClickOk(ws_);
-  return {input_->view(), output_->view(), errors_->view()};
+  return ui::View(boxes_);
 }
 
 }  // namespace radixel::cli

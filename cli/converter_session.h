@@ -42,9 +42,7 @@ class ConverterSession {
   platform::ModuleScope module_;
   CConverterDlg dialog_;
   // The three boxes' texts as the window keeps them, found once.
-  const CString* input_ = nullptr;
-  const CString* output_ = nullptr;
-  const CString* errors_ = nullptr;
+  ui::BoxHolders boxes_{};
 };
 
 }  // namespace radixel::cli

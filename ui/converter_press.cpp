@@ -23,4 +23,16 @@ BoxesView Press(HeadlessWindowSystem& ws, WindowHandle dialog, int mode, std::st
   return ReadBoxes(ws, dialog);
 }
 
+BoxHolders FindBoxes(HeadlessWindowSystem& ws, WindowHandle dialog) {
+  return {ws.ItemTextHolder(dialog, IDC_INPUT), ws.ItemTextHolder(dialog, IDC_OUTPUT),
+          ws.ItemTextHolder(dialog, IDC_ERRORS)};
+}
+
+BoxesView Press(HeadlessWindowSystem& ws, const BoxHolders& boxes, int mode,
+                std::string_view input) {
+  TypeAndChoose(ws, mode, input);
+  ClickOk(ws);
+  return View(boxes);
+}
+
 }  // namespace radixel::ui

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/cstring.h"
 #include "platform/headless/headless_window_system.h"
 
 namespace radixel::ui {
@@ -30,6 +31,20 @@ inline Boxes Keep(const BoxesView& boxes) {
   return {std::string(boxes.input), std::string(boxes.output), std::string(boxes.errors)};
 }
 
+// The texts of the three boxes where the window keeps them
+// (WindowSystem::ItemTextHolder), valid while the window lives: found
+// once, they are read without a look-up on every press.
+using BoxHolders = BasicBoxes<const CString*>;
+// The holders of `dialog`'s boxes; a box the window lacks has none (null).
+BoxHolders FindBoxes(HeadlessWindowSystem& ws, WindowHandle dialog);
+inline bool Complete(const BoxHolders& boxes) {
+  return boxes.input != nullptr && boxes.output != nullptr && boxes.errors != nullptr;
+}
+// The boxes as the window shows them now; every holder must be there.
+inline BoxesView View(const BoxHolders& boxes) {
+  return {boxes.input->view(), boxes.output->view(), boxes.errors->view()};
+}
+
 // At the active window: types `input` into the input box and clicks the
 // radio button of `mode` (a ConversionMode).
 void TypeAndChoose(HeadlessWindowSystem& ws, int mode, std::string_view input);
@@ -39,5 +54,8 @@ void ClickOk(HeadlessWindowSystem& ws);
 BoxesView ReadBoxes(const HeadlessWindowSystem& ws, WindowHandle dialog);
 // TypeAndChoose, ClickOk, ReadBoxes.
 BoxesView Press(HeadlessWindowSystem& ws, WindowHandle dialog, int mode, std::string_view input);
+// TypeAndChoose, ClickOk, View: a press at the window whose boxes are `boxes`.
+BoxesView Press(HeadlessWindowSystem& ws, const BoxHolders& boxes, int mode,
+                std::string_view input);
 
 }  // namespace radixel::ui
