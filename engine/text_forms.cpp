@@ -1,5 +1,6 @@
 #include "engine/text_forms.h"
 
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -123,6 +124,32 @@ bool ReadShortWholeNumber(std::string_view text, std::uint64_t& value) {
   value = whole;
   return true;
 }
+// The eight decimal digits of `n` (below 10^8), leading zeros and all, as
+// digit values 0 to 9 in the bytes of a word, the first digit in the
+// lowest byte: the number is split into halves of four digits, those into
+// pairs, the pairs into digits, each split done on every part at once
+// (division by 100 and by 10 as a multiplication and a shift, exact for
+// parts of these sizes).
+std::uint64_t EightDigits(std::uint32_t n) {
+  const std::uint64_t fours = (n / 10000) | static_cast<std::uint64_t>(n % 10000) << 32;
+  const std::uint64_t highPairs = ((fours * 10486) >> 20) & 0x0000007F0000007Fu;
+  const std::uint64_t pairs = ((fours - 100 * highPairs) << 16) + highPairs;
+  const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000Fu;
+  return tens + ((pairs - 10 * tens) << 8);
+}
+
+// `EightDigits(n)` as text from its first digit that is not a leading zero,
+// stored at `at` (eight bytes are written, zeros after the digits); returns
+// the number of digits. `n` must not be 0.
+std::size_t StoreDigitsOf(std::uint32_t n, char* at) {
+  const std::uint64_t digits = EightDigits(n);
+  static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the first digit is the lowest byte");
+  const int leadingZeros = std::countr_zero(digits) / 8;
+  const std::uint64_t text = (digits + 0x3030303030303030u) >> (8 * leadingZeros);
+  std::memcpy(at, &text, sizeof text);
+  return static_cast<std::size_t>(8 - leadingZeros);
+}
+
 }  // namespace
 
 std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
@@ -141,7 +168,17 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   if (value >= 1.0 && value < 1e12) {
     const auto whole = static_cast<std::uint64_t>(value);
     if (static_cast<double>(whole) == value) {
-      p = std::to_chars(p, out + sizeof out, whole).ptr;
+      // Up to four digits above the last eight, then those eight whole.
+      constexpr std::uint64_t kTenToTheEighth = 100000000;
+      if (whole < kTenToTheEighth) {
+        p += StoreDigitsOf(static_cast<std::uint32_t>(whole), p);
+      } else {
+        p += StoreDigitsOf(static_cast<std::uint32_t>(whole / kTenToTheEighth), p);
+        const std::uint64_t low = EightDigits(static_cast<std::uint32_t>(whole % kTenToTheEighth));
+        const std::uint64_t text = low + 0x3030303030303030u;
+        std::memcpy(p, &text, sizeof text);
+        p += sizeof text;
+      }
       *p++ = '.';
       return static_cast<std::size_t>(p - out);
     }
