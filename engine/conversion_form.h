@@ -15,6 +15,7 @@
 #include "engine/text_forms.h"
 #include "platform/afxwin.h"
 #include "platform/cstring.h"
+#include "platform/words.h"
 
 // The six conversions, in the order of the radio buttons; m_nMode holds one
 // of them, or -1 while no mode is chosen.

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/conversion_form.h"
+#include "platform/words.h"
 
 using radixel::engine::Floor;
 using radixel::engine::FormatDecimal12;

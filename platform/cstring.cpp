@@ -8,6 +8,7 @@
 #include <new>
 
 #include "platform/resources.h"
+#include "platform/words.h"
 
 namespace {
 
