@@ -10,20 +10,19 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate),
       m_pDlgWnd(pDlgWnd),
       m_windowSystem(CurrentWindowSystem()),
-      m_hDlgWnd(pDlgWnd->m_hWnd) {
-  pDlgWnd->BeginExchange();
-}
+      m_hDlgWnd(pDlgWnd->m_hWnd),
+      m_pNextSlot(pDlgWnd->BeginExchange()) {}
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
   auto& ws = pDX->m_windowSystem;
   HWND hWnd = pDX->m_hDlgWnd;
-  int first = 0;
-  int last = 0;
-  std::uint64_t* checks = nullptr;
-  if (pDX->NextRadioRange(nIDC, first, last, checks)) {
+  const CWnd::ExchangeSlot& slot = pDX->NextRadioSlot(nIDC);
+  const int first = slot.radioFirst;
+  const int last = slot.radioLast;
+  if (slot.radioRange) {
     // Ids one after the other: a button's index is its distance from the
     // first, and its bit's among the check marks, where they are one word.
-    if (checks != nullptr) {
+    if (std::uint64_t* const checks = slot.radioChecks) {
       if (pDX->m_bSaveAndValidate) {
         value = *checks == 0 ? -1 : std::countr_zero(*checks);
       } else {

@@ -20,16 +20,26 @@ class CDataExchange {
 
   // The text holder of the next entry of the list, edit box nIDC, or null.
   CString* NextTextHolder(int nIDC) {
-    return m_pDlgWnd->ExchangeTextHolder(m_windowSystem, m_nEntries++, nIDC);
+    CWnd::ExchangeSlot* const slot = m_pNextSlot;
+    if (slot->key != CWnd::ExchangeKey(nIDC, false)) {
+      return m_pDlgWnd->FindTextSlot(m_windowSystem, m_pNextSlot, nIDC).holder;
+    }
+    m_pNextSlot = slot + 1;
+    return slot->holder;
   }
-  // The range of ids, and the check marks' holder, of the next entry,
-  // radio group nIDC (CWnd::ExchangeRadioRange).
-  bool NextRadioRange(int nIDC, int& first, int& last, std::uint64_t*& checks) {
-    return m_pDlgWnd->ExchangeRadioRange(m_windowSystem, m_nEntries++, nIDC, first, last, checks);
+  // What the next entry of the list, radio group nIDC, found
+  // (CWnd::ExchangeSlot: its range of ids and its check marks' holder).
+  const CWnd::ExchangeSlot& NextRadioSlot(int nIDC) {
+    CWnd::ExchangeSlot* const slot = m_pNextSlot;
+    if (slot->key != CWnd::ExchangeKey(nIDC, true)) {
+      return m_pDlgWnd->FindRadioSlot(m_windowSystem, m_pNextSlot, nIDC);
+    }
+    m_pNextSlot = slot + 1;
+    return *slot;
   }
 
  private:
-  std::size_t m_nEntries = 0;  // entries of the list run so far
+  CWnd::ExchangeSlot* m_pNextSlot;  // the slot of the list's next entry
 };
 
 // The text of an edit box.

@@ -106,12 +106,30 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(message, wParam, lParam);
 }
 
-void CWnd::FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot& slot, int nIDC) {
+CWnd::ExchangeSlot& CWnd::ClaimSlot(ExchangeSlot*& next) {
+  ExchangeSlot* const spare = exchangeSlots_ + kExchangeSlots;
+  if (next == spare) return *spare;
+  return *next++;
+}
+
+CWnd::ExchangeSlot& CWnd::FindTextSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next,
+                                       int nIDC) {
+  ExchangeSlot& slot = ClaimSlot(next);
+  slot = {ExchangeKey(nIDC, false), ws.ItemTextHolder(m_hWnd, nIDC)};
+  if (&slot == exchangeSlots_ + kExchangeSlots) slot.key = 0;  // the spare one keeps nothing
+  return slot;
+}
+
+CWnd::ExchangeSlot& CWnd::FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next,
+                                        int nIDC) {
+  ExchangeSlot& slot = ClaimSlot(next);
   const auto [ids, consecutive] = RadioGroup(nIDC);
   const bool range = consecutive && !ids.empty();
   slot = {ExchangeKey(nIDC, true), nullptr, range, range ? ids.front() : 0,
           range ? ids.back() : 0,
           range ? ws.RadioChecksHolder(m_hWnd, ids.front(), ids.back()) : nullptr};
+  if (&slot == exchangeSlots_ + kExchangeSlots) slot.key = 0;  // the spare one keeps nothing
+  return slot;
 }
 
 void CWnd::ForgetExchangeSlots() {

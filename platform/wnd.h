@@ -55,38 +55,35 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   // --- What the program calls -----------------------------------------------
   // Copies the controls into the fields (TRUE) or the fields into the controls (FALSE).
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-  // Called as data exchange starts: the entries kept below belong to the
-  // window the object is attached to now.
-  void BeginExchange() {
+  // What the exchange list's first entries found, kept in its order while
+  // the window lives, so that data exchange finds no control by its id
+  // again: an edit box's text holder (WindowSystem::ItemTextHolder), a
+  // radio group's range of ids and its check marks' holder
+  // (WindowSystem::RadioChecksHolder).
+  struct ExchangeSlot {
+    std::uint64_t key = 0;      // ExchangeKey of the entry; 0 for none
+    CString* holder = nullptr;  // an edit box's entry
+    bool radioRange = false;    // a radio group's entry: its ids run
+    int radioFirst = 0;         // from radioFirst to radioLast
+    int radioLast = 0;
+    std::uint64_t* radioChecks = nullptr;  // and its check marks are kept here, or null
+  };
+  // An entry's control id and kind as one number, never 0.
+  static std::uint64_t ExchangeKey(int nIDC, bool radio) {
+    return (std::uint64_t{radio ? 2u : 1u} << 32) | static_cast<std::uint32_t>(nIDC);
+  }
+  // Called as data exchange starts: the slot of the list's first entry
+  // (those kept for another window are forgotten first). Each entry whose
+  // slot holds its key takes what the slot found and moves on to the next.
+  ExchangeSlot* BeginExchange() {
     if (exchangeWindow_ != m_hWnd) ForgetExchangeSlots();
+    return exchangeSlots_;
   }
-  // The text holder (WindowSystem::ItemTextHolder) of edit box nIDC, the
-  // `ordinal`-th entry of the exchange list: looked up once and kept while
-  // the window lives, so that data exchange finds no box by its id again.
-  CString* ExchangeTextHolder(radixel::platform::WindowSystem& ws, std::size_t ordinal, int nIDC) {
-    if (ordinal >= kExchangeSlots) return ws.ItemTextHolder(m_hWnd, nIDC);
-    ExchangeSlot& slot = exchangeSlots_[ordinal];
-    if (slot.key != ExchangeKey(nIDC, false)) {
-      slot = {ExchangeKey(nIDC, false), ws.ItemTextHolder(m_hWnd, nIDC)};
-    }
-    return slot.holder;
-  }
-  // The radio group that starts at control nIDC, the `ordinal`-th entry of
-  // the exchange list, when its buttons have ids one after the other: its
-  // first and last ids, and its check marks' holder
-  // (WindowSystem::RadioChecksHolder, or null). Found once (RadioGroup) and
-  // kept while the window lives. False for a group of other ids, or none,
-  // which RadioGroup gives.
-  bool ExchangeRadioRange(radixel::platform::WindowSystem& ws, std::size_t ordinal, int nIDC,
-                          int& first, int& last, std::uint64_t*& checks) {
-    if (ordinal >= kExchangeSlots) return false;
-    ExchangeSlot& slot = exchangeSlots_[ordinal];
-    if (slot.key != ExchangeKey(nIDC, true)) FindRadioSlot(ws, slot, nIDC);
-    first = slot.radioFirst;
-    last = slot.radioLast;
-    checks = slot.radioChecks;
-    return slot.radioRange;
-  }
+  // For an entry whose slot `next` does not hold its key: fills the slot
+  // for edit box nIDC (or radio group nIDC) and moves `next` on, or, past
+  // the last slot kept, fills the spare one after it and stays there.
+  ExchangeSlot& FindTextSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next, int nIDC);
+  ExchangeSlot& FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next, int nIDC);
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   CMenu* GetSystemMenu(BOOL bRevert);
   HICON SetIcon(HICON hIcon, BOOL bBigIcon);
@@ -118,24 +115,12 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   };
   const CurrentMessage* current_ = nullptr;  // the message being handled, on the stack
   CMenu systemMenu_;
-  // What the exchange list's first entries found, in its order: an edit
-  // box's text holder, a radio group's range.
-  struct ExchangeSlot {
-    std::uint64_t key = 0;      // ExchangeKey of the entry; 0 for none
-    CString* holder = nullptr;  // an edit box's entry
-    bool radioRange = false;    // a radio group's entry: its ids run
-    int radioFirst = 0;         // from radioFirst to radioLast
-    int radioLast = 0;
-    std::uint64_t* radioChecks = nullptr;  // and its check marks are kept here
-  };
-  // Fills a radio group's slot, the first time the list reaches it.
-  void FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot& slot, int nIDC);
-  // An entry's control id and kind as one number, never 0.
-  static std::uint64_t ExchangeKey(int nIDC, bool radio) {
-    return (std::uint64_t{radio ? 2u : 1u} << 32) | static_cast<std::uint32_t>(nIDC);
-  }
   static constexpr std::size_t kExchangeSlots = 8;
-  ExchangeSlot exchangeSlots_[kExchangeSlots];
+  // The slots of the list's first entries, then a spare one that no entry
+  // keeps: entries past the last slot are looked up every time.
+  ExchangeSlot exchangeSlots_[kExchangeSlots + 1];
+  // The slot an entry fills: `next`, moved on, or the spare one.
+  ExchangeSlot& ClaimSlot(ExchangeSlot*& next);
   HWND exchangeWindow_ = nullptr;  // the window they were found in
 
  protected:
