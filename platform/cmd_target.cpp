@@ -11,8 +11,8 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap()
 BOOL CCmdTarget::OnCmdMsg(UINT nID, UINT nCode) {
   const AFX_MSGMAP* map = GetMessageMap();
   RouteCacheLine& line = routes_[RouteCacheLineOf(nID, nCode)];
-  if (line.map != map || line.nID != nID || line.nCode != nCode) {
-    line = {map, nID, nCode, FindCommandEntry(nID, nCode)};
+  if (line.map != map || line.key != RouteKey(nID, nCode)) {
+    line = {map, RouteKey(nID, nCode), FindCommandEntry(nID, nCode)};
   }
   if (line.entry == nullptr) return FALSE;
   line.entry->pfn(*this, 0, 0);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "platform/win_types.h"
 
@@ -50,10 +51,13 @@ class CCmdTarget {
   // never changes, so a command is routed by one look-up after its first.
   struct RouteCacheLine {
     const AFX_MSGMAP* map = nullptr;
-    UINT nID = 0;
-    UINT nCode = 0;
+    std::uint64_t key = 0;  // RouteKey of the command
     const AFX_MSGMAP_ENTRY* entry = nullptr;
   };
+  // A command id and notification code as one number.
+  static constexpr std::uint64_t RouteKey(UINT nID, UINT nCode) {
+    return std::uint64_t{nCode} << 32 | nID;
+  }
   // A line per id modulo the table size, a notification code moving it half
   // the table on, so that a dialog's neighbouring ids, clicked or changed,
   // keep lines of their own.
