@@ -152,7 +152,38 @@ std::size_t StoreDigitsOf(std::uint32_t n, char* at) {
 
 }  // namespace
 
-std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
+namespace {
+
+// A whole number from 1 to 10^12 - 1 (all of its at most 12 digits, and
+// the point) written from `p` on; returns the end of the text. Eight bytes
+// are written at a time, within the buffer's size.
+char* WriteWholeNumber(std::uint64_t whole, char* p) {
+  // Up to four digits above the last eight, then those eight whole.
+  constexpr std::uint64_t kTenToTheEighth = 100000000;
+  if (whole < kTenToTheEighth) {
+    p += StoreDigitsOf(static_cast<std::uint32_t>(whole), p);
+  } else {
+    p += StoreDigitsOf(static_cast<std::uint32_t>(whole / kTenToTheEighth), p);
+    const std::uint64_t text =
+        EightDigits(static_cast<std::uint32_t>(whole % kTenToTheEighth)) + 0x3030303030303030u;
+    std::memcpy(p, &text, sizeof text);
+    p += sizeof text;
+  }
+  *p++ = '.';
+  return p;
+}
+
+// A whole number from 1 to 10^12 - 1, as `value` holds it exactly; 0 for
+// any other value. (Its integer, which it then holds exactly, tells.)
+std::uint64_t WholeNumberBelowTenToTheTwelfth(double value) {
+  if (!(value >= 1.0 && value < 1e12)) return 0;
+  const auto whole = static_cast<std::uint64_t>(static_cast<std::int64_t>(value));
+  return static_cast<double>(whole) == value ? whole : 0;
+}
+
+// FormatDecimal12 of every value but a whole number from 1 to 10^12 - 1.
+[[gnu::noinline]] std::size_t FormatDecimal12Rest(double value,
+                                                  char (&out)[kNumberBufferSize]) {
   std::memset(out, 0, sizeof out);
   char* p = out;
   if (value == 0.0) {
@@ -163,25 +194,8 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
     *p++ = '-';
     value = -value;
   }
-  // A whole number below 10^12 has at most 12 digits: all of them, and the point.
-  // (Its integer, which it holds exactly, tells whether it is whole.)
-  if (value >= 1.0 && value < 1e12) {
-    const auto whole = static_cast<std::uint64_t>(value);
-    if (static_cast<double>(whole) == value) {
-      // Up to four digits above the last eight, then those eight whole.
-      constexpr std::uint64_t kTenToTheEighth = 100000000;
-      if (whole < kTenToTheEighth) {
-        p += StoreDigitsOf(static_cast<std::uint32_t>(whole), p);
-      } else {
-        p += StoreDigitsOf(static_cast<std::uint32_t>(whole / kTenToTheEighth), p);
-        const std::uint64_t low = EightDigits(static_cast<std::uint32_t>(whole % kTenToTheEighth));
-        const std::uint64_t text = low + 0x3030303030303030u;
-        std::memcpy(p, &text, sizeof text);
-        p += sizeof text;
-      }
-      *p++ = '.';
-      return static_cast<std::size_t>(p - out);
-    }
+  if (const std::uint64_t whole = WholeNumberBelowTenToTheTwelfth(value)) {
+    return static_cast<std::size_t>(WriteWholeNumber(whole, p) - out);
   }
 
   // 17 significant digits, correctly rounded, and the decimal exponent.
@@ -232,6 +246,18 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   *p++ = static_cast<char>('0' + magnitude / 10 % 10);
   *p++ = static_cast<char>('0' + magnitude % 10);
   return static_cast<std::size_t>(p - out);
+}
+
+}  // namespace
+
+std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
+  // A whole number below 10^12, the common result, is written with nothing
+  // else to set up.
+  if (const std::uint64_t whole = WholeNumberBelowTenToTheTwelfth(value)) {
+    std::memset(out, 0, sizeof out);
+    return static_cast<std::size_t>(WriteWholeNumber(whole, out) - out);
+  }
+  return FormatDecimal12Rest(value, out);
 }
 
 std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
