@@ -1,6 +1,5 @@
 #include "engine/text_forms.h"
 
-#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -61,68 +60,6 @@ void AddOneInLastPlace(char* digits, int kept, int& exponent) {
   }
 }
 
-// The eight decimal digits of `n` (below 10^8), leading zeros and all, as
-// digit values 0 to 9 in the bytes of a word, the first digit in the
-// lowest byte: the number is split into halves of four digits, those into
-// pairs, the pairs into digits, each split done on every part at once
-// (division by 100 and by 10 as a multiplication and a shift, exact for
-// parts of these sizes).
-std::uint64_t EightDigits(std::uint32_t n) {
-  const std::uint64_t fours = (n / 10000) | static_cast<std::uint64_t>(n % 10000) << 32;
-  const std::uint64_t highPairs = ((fours * 10486) >> 20) & 0x0000007F0000007Fu;
-  const std::uint64_t pairs = ((fours - 100 * highPairs) << 16) + highPairs;
-  const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000Fu;
-  return tens + ((pairs - 10 * tens) << 8);
-}
-
-// `EightDigits(n)` as text from its first digit that is not a leading zero,
-// stored at `at` (eight bytes are written, zeros after the digits); returns
-// the number of digits. `n` must not be 0.
-std::size_t StoreDigitsOf(std::uint32_t n, char* at) {
-  const std::uint64_t digits = EightDigits(n);
-  static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the first digit is the lowest byte");
-  const int leadingZeros = std::countr_zero(digits) / 8;
-  const std::uint64_t text = (digits + 0x3030303030303030u) >> (8 * leadingZeros);
-  std::memcpy(at, &text, sizeof text);
-  return static_cast<std::size_t>(8 - leadingZeros);
-}
-
-// Eight digits' values (EightDigits) stored at `at` as text, all eight.
-void StoreEightDigits(std::uint64_t digits, char* at) {
-  const std::uint64_t text = digits + 0x3030303030303030u;
-  std::memcpy(at, &text, sizeof text);
-}
-
-constexpr std::uint64_t kTenToTheEighth = 100000000;
-constexpr std::uint64_t kTenToTheSixteenth = kTenToTheEighth * kTenToTheEighth;
-
-// All sixteen decimal digits of `value` (below 10^16), leading zeros and
-// all, written from `p` on; returns the end of the text.
-char* WriteSixteenDigits(std::uint64_t value, char* p) {
-  StoreEightDigits(EightDigits(static_cast<std::uint32_t>(value / kTenToTheEighth)), p);
-  StoreEightDigits(EightDigits(static_cast<std::uint32_t>(value % kTenToTheEighth)), p + 8);
-  return p + 16;
-}
-
-// The decimal digits of `value`, no leading zeros ("0" for 0), written
-// from `p` on, eight bytes at a time (up to 24 bytes); returns the end of
-// the text.
-char* WriteDecimal(std::uint64_t value, char* p) {
-  if (value == 0) {
-    *p = '0';
-    return p + 1;
-  }
-  // The digits above the last eight (or sixteen), then those whole.
-  if (value < kTenToTheEighth) return p + StoreDigitsOf(static_cast<std::uint32_t>(value), p);
-  if (value < kTenToTheSixteenth) {
-    p += StoreDigitsOf(static_cast<std::uint32_t>(value / kTenToTheEighth), p);
-    StoreEightDigits(EightDigits(static_cast<std::uint32_t>(value % kTenToTheEighth)), p);
-    return p + 8;
-  }
-  p += StoreDigitsOf(static_cast<std::uint32_t>(value / kTenToTheSixteenth), p);
-  return WriteSixteenDigits(value % kTenToTheSixteenth, p);
-}
-
 // Whole numbers written from their integer digits: below 2^127 where the
 // compiler has a 128-bit integer (hexadecimal inputs of up to 31 digits),
 // below 2^64 elsewhere.
@@ -137,18 +74,16 @@ constexpr double kWholeNumberLimit = 18446744073709551616.0;  // 2^64
 // The decimal digits of `whole`; returns their count. Above 2^64 it is
 // written as two parts, the digits above 10^19 and the 19 below.
 int WholeNumberText(WholeNumber whole, char (&text)[40]) {
-  if (whole <= UINT64_MAX) {
-    return static_cast<int>(WriteDecimal(static_cast<std::uint64_t>(whole), text) - text);
-  }
   constexpr std::uint64_t kTenToTheNineteenth = 10000000000000000000u;
-  char* p = WriteDecimal(static_cast<std::uint64_t>(whole / kTenToTheNineteenth), text);
-  // The 19 below: three (the last three of eight, the five before them
-  // zeros), then sixteen.
+  if (whole <= UINT64_MAX) {
+    return static_cast<int>(
+        std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(whole)).ptr - text);
+  }
+  char* const high = std::to_chars(text, text + sizeof text,
+                                   static_cast<std::uint64_t>(whole / kTenToTheNineteenth)).ptr;
   auto low = static_cast<std::uint64_t>(whole % kTenToTheNineteenth);
-  const std::uint64_t three = EightDigits(static_cast<std::uint32_t>(low / kTenToTheSixteenth));
-  StoreEightDigits(three >> 40, p);  // the five leading zeros shifted out
-  p += 3;
-  return static_cast<int>(WriteSixteenDigits(low % kTenToTheSixteenth, p) - text);
+  for (int i = 18; i >= 0; --i, low /= 10) high[i] = static_cast<char>('0' + low % 10);
+  return static_cast<int>(high + 19 - text);
 }
 
 // The first 17 significant digits of `whole` (at least 1), correctly
@@ -188,14 +123,9 @@ bool ReadShortWholeNumber(std::string_view text, std::uint64_t& value) {
   value = whole;
   return true;
 }
-// A whole number from 1 to 10^12 - 1 (all of its at most 12 digits, and
-// the point) written from `p` on; returns the end of the text. Eight bytes
-// are written at a time, within the buffer's size.
-char* WriteWholeNumber(std::uint64_t whole, char* p) {
-  p = WriteDecimal(whole, p);
-  *p++ = '.';
-  return p;
-}
+}  // namespace
+
+namespace {
 
 // A whole number from 1 to 10^12 - 1, as `value` holds it exactly; 0 for
 // any other value. (Its integer, which it then holds exactly, tells.)
@@ -203,6 +133,14 @@ std::uint64_t WholeNumberBelowTenToTheTwelfth(double value) {
   if (!(value >= 1.0 && value < 1e12)) return 0;
   const auto whole = static_cast<std::uint64_t>(static_cast<std::int64_t>(value));
   return static_cast<double>(whole) == value ? whole : 0;
+}
+
+// A whole number below 10^12 has at most 12 digits: all of them, and the
+// point, written into `out` from `p` on. Returns the text's length.
+std::size_t WriteWholeNumber(std::uint64_t whole, char* p, char (&out)[kNumberBufferSize]) {
+  p = std::to_chars(p, out + sizeof out, whole).ptr;
+  *p++ = '.';
+  return static_cast<std::size_t>(p - out);
 }
 
 // FormatDecimal12 of every value but a whole number from 1 to 10^12 - 1.
@@ -219,7 +157,7 @@ std::uint64_t WholeNumberBelowTenToTheTwelfth(double value) {
     value = -value;
   }
   if (const std::uint64_t whole = WholeNumberBelowTenToTheTwelfth(value)) {
-    return static_cast<std::size_t>(WriteWholeNumber(whole, p) - out);
+    return WriteWholeNumber(whole, p, out);
   }
 
   // 17 significant digits, correctly rounded, and the decimal exponent.
@@ -279,7 +217,7 @@ std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
   // else to set up.
   if (const std::uint64_t whole = WholeNumberBelowTenToTheTwelfth(value)) {
     std::memset(out, 0, sizeof out);
-    return static_cast<std::size_t>(WriteWholeNumber(whole, out) - out);
+    return WriteWholeNumber(whole, out, out);
   }
   return FormatDecimal12Rest(value, out);
 }
