@@ -84,6 +84,7 @@ CString& CString::operator=(CString&& other) noexcept {
 }
 
 void CString::Empty() {
+  if (rep_.size == 0) return;  // its terminator is in place already
   Release();
   rep_.size = 0;
   rep_.chars[0] = '\0';

@@ -34,6 +34,7 @@ struct HeadlessWindowSystem::Window {
     CString text;
     bool checked = false;  // the check mark, where radioBit does not keep it
     bool button = false;
+    bool edit = false;
     bool radio = false;  // an automatic radio button
     // The controls of its group: [groupFirst, groupEnd) in `controls`.
     std::uint16_t groupFirst = 0;
@@ -87,6 +88,7 @@ struct HeadlessWindowSystem::Window {
   void IndexControls() {
     for (Control& c : controls) {
       c.button = c.tmpl->cls == ControlClass::kButton;
+      c.edit = c.tmpl->cls == ControlClass::kEdit;
       c.radio = c.tmpl->IsRadioButton();
     }
     // A group runs from a control with the group style up to the next one.
@@ -331,7 +333,7 @@ void HeadlessWindowSystem::ReadItemText(WindowHandle window, int id, CString& te
 CString* HeadlessWindowSystem::ItemTextHolder(WindowHandle window, int id) {
   Window* w = Get(window);
   Window::Control* c = w ? w->Find(id) : nullptr;
-  return c && c->tmpl->cls == ControlClass::kEdit ? &c->text : nullptr;
+  return c && c->edit ? &c->text : nullptr;
 }
 
 void HeadlessWindowSystem::WriteItemText(WindowHandle window, int id, const CString& text) {
@@ -543,7 +545,7 @@ void HeadlessWindowSystem::Type(int id, std::string_view text) {
   if (active_ == nullptr) return;
   Window& w = *active_;
   Window::Control* c = w.Find(id);
-  if (c == nullptr || c->tmpl->cls != ControlClass::kEdit) return;
+  if (c == nullptr || !c->edit) return;
   c->text = text;
   w.focusId = id;
   SendCommand(w, id, kEnChange);
