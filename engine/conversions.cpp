@@ -152,12 +152,19 @@ void CConversionForm::HexadecimalToDecimal() {
     }
     return digitValue;
   };
+  // The last byte scanned: the reversed input's at position count - 1.
+  char lastScanned = 0;
   if (count <= kExactHexDigits && static_cast<std::size_t>(count) == text.size() && sum == 0.0 &&
       AllInSet(text, kHexLegalSet)) {
-    // Legal digits whose sum no step rounds: added up as an integer.
+    // Legal digits whose sum no step rounds: added up as an integer. The
+    // last one scanned is the input's first, a character of one byte.
     sum = static_cast<double>(HexDigitsValue(text));
-    if (count > 0) digitValue = kHexDigitValue[static_cast<unsigned char>(text[0])];
+    if (count > 0) {
+      lastScanned = text[0];
+      digitValue = kHexDigitValue[static_cast<unsigned char>(lastScanned)];
+    }
   } else {
+    if (count > 0) lastScanned = ReversedTextByte(m_strInput, count - 1);
     // Place values up to 16^255 are finite: each is the one before times 16.
     const int finite = std::min(count, 1024 / 4);
     double place = 1.0;
@@ -170,7 +177,7 @@ void CConversionForm::HexadecimalToDecimal() {
   m_dResult = sum;
   m_nPos = count > 0 ? count : 0;
   if (count > 0) {
-    m_chCurrent = ReversedTextByte(m_strInput, count - 1);
+    m_chCurrent = lastScanned;
     FindInSet(kHexLegalSet, m_chCurrent);
     m_dExponent = static_cast<double>(count - 1);
   }
@@ -308,7 +315,9 @@ void CConversionForm::BinaryToDecimal() {
   if (lastOne >= 0) m_nValue = TruncateToInt(PlaceValue(1.0, 1, lastOne));
   if (count > 0) {
     m_nPos = count;
-    m_chCurrent = ReversedTextByte(m_strInput, count - 1);
+    // The reversed input's byte at count - 1: the first of the scanned
+    // bytes, all of them legal digits of one byte each.
+    m_chCurrent = scanned.front();
     FindInSet(kDigitOneSet, m_chCurrent);
   }
   m_dResult = m_dDigit;
