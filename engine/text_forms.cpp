@@ -1,5 +1,6 @@
 #include "engine/text_forms.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -112,9 +113,12 @@ void WholeNumberDigits(WholeNumber whole, char (&digits)[kExact], int& exponent)
 bool ReadShortWholeNumber(std::string_view text, std::uint64_t& value) {
   std::size_t digits = 0;
   std::uint64_t whole = 0;
-  while (digits < text.size() && digits <= 19 && text[digits] >= '0' && text[digits] <= '9') {
-    whole = whole * 10 + static_cast<std::uint64_t>(text[digits] - '0');
-    ++digits;
+  // Up to 20 digits are read: a 20th tells that there are too many.
+  const std::size_t limit = std::min<std::size_t>(text.size(), 20);
+  for (unsigned digit = 0;
+       digits < limit && (digit = static_cast<unsigned char>(text[digits]) - unsigned{'0'}) <= 9;
+       ++digits) {
+    whole = whole * 10 + digit;
   }
   const bool fractionFollows = digits + 1 < text.size() && text[digits] == '.' &&
                                text[digits + 1] >= '0' && text[digits + 1] <= '9';
