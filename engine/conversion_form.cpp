@@ -32,12 +32,16 @@ bool CConversionForm::AllInSet(std::string_view text, const CharSet& set) {
   };
   const std::size_t n = text.size();
   if (n < sizeof(words::Word)) return n == 0 || outside(words::ShortTextWord(text.data(), n)) == 0;
-  // Whole words, then the last eight bytes, which may overlap the last word.
+  // Whole words, then the last eight bytes, which overlap the last word
+  // where the text is not a whole number of words.
   words::Word found = 0;
   for (std::size_t i = 0; i + sizeof(words::Word) <= n; i += sizeof(words::Word)) {
     found |= outside(words::Load(text.data() + i));
   }
-  return (found | outside(words::Load(text.data() + n - sizeof(words::Word)))) == 0;
+  if (n % sizeof(words::Word) != 0) {
+    found |= outside(words::Load(text.data() + n - sizeof(words::Word)));
+  }
+  return found == 0;
 }
 
 void CConversionForm::CopyAndCheck(const CString& text, const CharSet& set) {
