@@ -82,10 +82,7 @@ int ModeOfKey(Key key) {
 
 int ModeOf(std::string_view word) {
   if (word.size() == kNameLength) {
-    std::array<char, sizeof(Key)> bytes;
-    std::memcpy(bytes.data(), word.data(), kNameLength);
-    bytes[kNameLength] = '\t';
-    return ModeOfKey(__builtin_bit_cast(Key, bytes));
+    return ModeOfKey(KeyOf(word));
   }
   if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + static_cast<int>(kModeNames.size())) {
     return word[0] - '0';

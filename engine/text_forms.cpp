@@ -127,9 +127,6 @@ bool ReadShortWholeNumber(std::string_view text, std::uint64_t& value) {
   value = whole;
   return true;
 }
-}  // namespace
-
-namespace {
 
 // A whole number from 1 to 10^12 - 1, as `value` holds it exactly; 0 for
 // any other value. (Its integer, which it then holds exactly, tells.)

@@ -16,7 +16,7 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
   auto& ws = pDX->m_windowSystem;
   HWND hWnd = pDX->m_hDlgWnd;
-  const CWnd::ExchangeSlot& slot = pDX->NextRadioSlot(nIDC);
+  const CWnd::ExchangeSlot& slot = pDX->NextSlot(nIDC, true);
   const int first = slot.radioFirst;
   const int last = slot.radioLast;
   if (slot.radioRange) {

@@ -18,21 +18,12 @@ class CDataExchange {
   radixel::platform::WindowSystem& m_windowSystem;
   HWND m_hDlgWnd;
 
-  // The text holder of the next entry of the list, edit box nIDC, or null.
-  CString* NextTextHolder(int nIDC) {
+  // What the next entry of the list, edit box nIDC (or radio group nIDC,
+  // `radio`), found: CWnd::ExchangeSlot.
+  const CWnd::ExchangeSlot& NextSlot(int nIDC, bool radio) {
     CWnd::ExchangeSlot* const slot = m_pNextSlot;
-    if (slot->key != CWnd::ExchangeKey(nIDC, false)) {
-      return m_pDlgWnd->FindTextSlot(m_windowSystem, m_pNextSlot, nIDC).holder;
-    }
-    m_pNextSlot = slot + 1;
-    return slot->holder;
-  }
-  // What the next entry of the list, radio group nIDC, found
-  // (CWnd::ExchangeSlot: its range of ids and its check marks' holder).
-  const CWnd::ExchangeSlot& NextRadioSlot(int nIDC) {
-    CWnd::ExchangeSlot* const slot = m_pNextSlot;
-    if (slot->key != CWnd::ExchangeKey(nIDC, true)) {
-      return m_pDlgWnd->FindRadioSlot(m_windowSystem, m_pNextSlot, nIDC);
+    if (slot->key != CWnd::ExchangeKey(nIDC, radio)) {
+      return m_pDlgWnd->FindExchangeSlot(m_windowSystem, m_pNextSlot, nIDC, radio);
     }
     m_pNextSlot = slot + 1;
     return *slot;
@@ -44,7 +35,7 @@ class CDataExchange {
 
 // The text of an edit box.
 inline void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
-  if (CString* const holder = pDX->NextTextHolder(nIDC)) {
+  if (CString* const holder = pDX->NextSlot(nIDC, false).holder) {
     if (pDX->m_bSaveAndValidate) {
       value = *holder;
     } else {

@@ -106,30 +106,26 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(message, wParam, lParam);
 }
 
-CWnd::ExchangeSlot& CWnd::ClaimSlot(ExchangeSlot*& next) {
+CWnd::ExchangeSlot& CWnd::FindExchangeSlot(radixel::platform::WindowSystem& ws,
+                                           ExchangeSlot*& next, int nIDC, bool radio) {
+  ExchangeSlot found{ExchangeKey(nIDC, radio)};
+  if (radio) {
+    const auto [ids, consecutive] = RadioGroup(nIDC);
+    if (consecutive && !ids.empty()) {
+      found.radioRange = true;
+      found.radioFirst = ids.front();
+      found.radioLast = ids.back();
+      found.radioChecks = ws.RadioChecksHolder(m_hWnd, ids.front(), ids.back());
+    }
+  } else {
+    found.holder = ws.ItemTextHolder(m_hWnd, nIDC);
+  }
   ExchangeSlot* const spare = exchangeSlots_ + kExchangeSlots;
-  if (next == spare) return *spare;
-  return *next++;
-}
-
-CWnd::ExchangeSlot& CWnd::FindTextSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next,
-                                       int nIDC) {
-  ExchangeSlot& slot = ClaimSlot(next);
-  slot = {ExchangeKey(nIDC, false), ws.ItemTextHolder(m_hWnd, nIDC)};
-  if (&slot == exchangeSlots_ + kExchangeSlots) slot.key = 0;  // the spare one keeps nothing
-  return slot;
-}
-
-CWnd::ExchangeSlot& CWnd::FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next,
-                                        int nIDC) {
-  ExchangeSlot& slot = ClaimSlot(next);
-  const auto [ids, consecutive] = RadioGroup(nIDC);
-  const bool range = consecutive && !ids.empty();
-  slot = {ExchangeKey(nIDC, true), nullptr, range, range ? ids.front() : 0,
-          range ? ids.back() : 0,
-          range ? ws.RadioChecksHolder(m_hWnd, ids.front(), ids.back()) : nullptr};
-  if (&slot == exchangeSlots_ + kExchangeSlots) slot.key = 0;  // the spare one keeps nothing
-  return slot;
+  if (next == spare) {
+    found.key = 0;  // the spare one keeps nothing
+    return *spare = found;
+  }
+  return *next++ = found;
 }
 
 void CWnd::ForgetExchangeSlots() {

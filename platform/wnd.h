@@ -80,10 +80,10 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
     return exchangeSlots_;
   }
   // For an entry whose slot `next` does not hold its key: fills the slot
-  // for edit box nIDC (or radio group nIDC) and moves `next` on, or, past
-  // the last slot kept, fills the spare one after it and stays there.
-  ExchangeSlot& FindTextSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next, int nIDC);
-  ExchangeSlot& FindRadioSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next, int nIDC);
+  // for edit box nIDC (or radio group nIDC, `radio`) and moves `next` on,
+  // or, past the last slot kept, fills the spare one after it and stays there.
+  ExchangeSlot& FindExchangeSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next,
+                                 int nIDC, bool radio);
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   CMenu* GetSystemMenu(BOOL bRevert);
   HICON SetIcon(HICON hIcon, BOOL bBigIcon);
@@ -119,8 +119,6 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   // The slots of the list's first entries, then a spare one that no entry
   // keeps: entries past the last slot are looked up every time.
   ExchangeSlot exchangeSlots_[kExchangeSlots + 1];
-  // The slot an entry fills: `next`, moved on, or the spare one.
-  ExchangeSlot& ClaimSlot(ExchangeSlot*& next);
   HWND exchangeWindow_ = nullptr;  // the window they were found in
 
  protected:
