@@ -130,6 +130,9 @@ changed_region() {
   import -window "$weston_window" "$scratch/now.png"
   convert "$scratch/now.png" "$1" -compose difference -composite -threshold 1% -format '%@' info:
 }
+# How many pixels of the last changed_region picture differ from FILE: the
+# pointer moving, or a menu title lit, spans a large region with few pixels.
+changed_pixels() { compare -metric AE -fuzz 1% "$scratch/now.png" "$1" null: 2>&1 || true; }
 
 # One session as a Wayland client of weston, itself a window on the Xvfb:
 # weston passes the keys and clicks it gets from X on to the program.
@@ -169,7 +172,8 @@ wayland_session() {
       xdotool mousemove --window "$weston_window" $((x + dx)) $((y + dy)) click 1
       sleep 0.5
       help=$(changed_region "$scratch/main.png")
-      [[ $help =~ ^([0-9]+)x([0-9]+) ]] && (( BASH_REMATCH[1] > 200 && BASH_REMATCH[2] > 100 )) && break 2
+      [[ $help =~ ^([0-9]+)x([0-9]+) ]] && (( BASH_REMATCH[1] > 200 && BASH_REMATCH[2] > 100 )) &&
+        (( $(changed_pixels "$scratch/main.png") > 20000 )) && break 2
       help=''
     done
   done
