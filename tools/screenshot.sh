@@ -31,7 +31,16 @@ source "$(dirname "$0")/private-xvfb.sh"
 start_private_xvfb 1600x1200x24
 pids=("$XVFB_PID")
 scratch=$(mktemp -d)
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# Ends what the script started, the last started first; weston, left
+# without its X display, may no longer heed a plain kill.
+end_all() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  sleep 0.5
+  kill -9 "${pids[@]}" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap end_all EXIT
 unset DBUS_SESSION_BUS_ADDRESS
 export XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
