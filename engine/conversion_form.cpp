@@ -58,3 +58,28 @@ void CConversionForm::CopyAndCheck(const CString& text, const CharSet& set) {
   }
   m_nPos = m_nLength;
 }
+
+void CConversionForm::WriteDecimalResult(std::uint64_t exact) {
+  const std::size_t length =
+      exact != 0 ? radixel::engine::FormatWholeDecimal12(exact, m_szNumber, m_nHandedOn)
+                 : radixel::engine::FormatDecimal12(m_dResult, m_szNumber, m_nHandedOn);
+  m_strOutput = std::string_view(m_szNumber, length);
+}
+
+std::uint64_t CConversionForm::CheckDecimalText(const CString& text) {
+  m_nPos = 0;
+  m_nValue = 0;
+  m_dResult = 0.0;
+  m_nLength = text.GetLength();
+  if (&text == &m_strOutput && m_nHandedOn != 0) {
+    // The whole number's text is all that m_szNumber holds, so copying it
+    // again changes nothing, and its digits and point are all legal: the
+    // check ends on the point.
+    m_chCurrent = '.';
+    FindInSet(kDecimalLegalSet, m_chCurrent);
+    m_nPos = m_nLength;
+    return m_nHandedOn;
+  }
+  CopyAndCheck(text, kDecimalLegalSet);
+  return 0;
+}

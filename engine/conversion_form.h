@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "engine/text_forms.h"
@@ -150,4 +151,18 @@ class CConversionForm : public CDialog {
   // Copies `text` into m_szNumber (as much of it as fits) and raises
   // m_bIllegal for any character outside `set`; every character is checked.
   void CopyAndCheck(const CString& text, const CharSet& set);
+  // Writes the decimal text of m_dResult, a finite value, into m_szNumber
+  // and m_strOutput, and keeps the whole number it is (see m_nHandedOn).
+  // `exact` is m_dResult as an integer where a scan summed it as one, 0
+  // where it did not.
+  void WriteDecimalResult(std::uint64_t exact);
+  // Both conversions from decimal start here: `text` is copied and checked
+  // (CopyAndCheck), and the whole number the first step of a chained mode
+  // wrote as it is returned, 0 for any other text.
+  std::uint64_t CheckDecimalText(const CString& text);
+
+  // The whole number, from 1 to 10^12 - 1, whose text the last step wrote
+  // into m_strOutput and m_szNumber; 0 when it wrote anything else. The
+  // second step of a chained mode takes it instead of reading it back.
+  std::uint64_t m_nHandedOn = 0;
 };

@@ -1,9 +1,10 @@
 // The four primitive conversions. Each works on the record's fields only;
 // the chained modes hand the first step's decimal text on through
-// m_strOutput.
+// m_strOutput, and the whole number it is with it (m_nHandedOn).
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -12,7 +13,6 @@
 #include "platform/words.h"
 
 using radixel::engine::Floor;
-using radixel::engine::FormatDecimal12;
 using radixel::engine::FormatHex;
 using radixel::engine::PlaceValue;
 using radixel::engine::PowerOfTwo;
@@ -109,6 +109,16 @@ std::uint64_t HexDigitsValue(std::string_view text) {
   });
 }
 
+// m_nValue of a value read from decimal text: its floor, saturated to the
+// int range; for a whole number handed on by a chained mode's first step
+// (`handedOn`, 0 for none), that number, with no floating step.
+int WholePartAsInt(double value, std::uint64_t handedOn) {
+  if (handedOn != 0) {
+    return handedOn > INT_MAX ? INT_MAX : static_cast<int>(handedOn);
+  }
+  return TruncateToInt(Floor(value));
+}
+
 // Sums of up to this many digits of 4 bits (1 bit) are exact at every
 // step in a double, so an integer gives the same sum.
 constexpr int kExactHexDigits = 13;
@@ -154,11 +164,13 @@ void CConversionForm::HexadecimalToDecimal() {
   };
   // The last byte scanned: the reversed input's at position count - 1.
   char lastScanned = 0;
+  std::uint64_t exact = 0;  // the sum, where it is added up as an integer
   if (count <= kExactHexDigits && static_cast<std::size_t>(count) == text.size() && sum == 0.0 &&
       AllInSet(text, kHexLegalSet)) {
     // Legal digits whose sum no step rounds: added up as an integer. The
     // last one scanned is the input's first, a character of one byte.
-    sum = static_cast<double>(HexDigitsValue(text));
+    exact = HexDigitsValue(text);
+    sum = static_cast<double>(exact);
     if (count > 0) {
       lastScanned = text[0];
       digitValue = kHexDigitValue[static_cast<unsigned char>(lastScanned)];
@@ -182,7 +194,7 @@ void CConversionForm::HexadecimalToDecimal() {
     m_dExponent = static_cast<double>(count - 1);
   }
   if (std::isfinite(m_dResult)) {
-    m_strOutput = std::string_view(m_szNumber, FormatDecimal12(m_dResult, m_szNumber));
+    WriteDecimalResult(exact);
   } else {
     m_bOverflow = 1;  // no double holds the sum
   }
@@ -196,19 +208,16 @@ void CConversionForm::HexadecimalToDecimal() {
 // the text is read where it stands instead of through the input field.
 void CConversionForm::DecimalToHexadecimal() {
   const CString& text = m_nMode == MODE_BIN_TO_HEX ? m_strOutput : m_strInput;
-  m_nValue = 0;
-  m_nPos = 0;
-  m_dResult = 0.0;
-  m_nLength = text.GetLength();
-  CopyAndCheck(text, kDecimalLegalSet);
+  const std::uint64_t handedOn = CheckDecimalText(text);
   if (m_bIllegal || m_bOverflow) return;
   // The value is read from the whole text, not from the buffer's copy, which
   // holds only the first 19 characters.
   // The whole part is written exactly for every value a 64-bit integer holds.
-  std::uint64_t whole = 0;
-  bool held = false;
-  m_dResult = ReadDecimalAndWholePart(text.view(), whole, held);
-  m_nValue = TruncateToInt(Floor(m_dResult));
+  std::uint64_t whole = handedOn;
+  bool held = true;
+  m_dResult = handedOn != 0 ? static_cast<double>(handedOn)
+                            : ReadDecimalAndWholePart(text.view(), whole, held);
+  m_nValue = WholePartAsInt(m_dResult, handedOn);
   if (!held) {
     m_bOverflow = 1;
     return;
@@ -227,15 +236,11 @@ void CConversionForm::DecimalToHexadecimal() {
 // Prepare, or after HexadecimalToDecimal, which leaves it alone), so the
 // text is read where it stands instead of through the input field.
 void CConversionForm::DecimalToBinary() {
-  m_nPos = 0;
-  m_nValue = 0;
-  m_dResult = 0.0;
   const CString& text = m_nMode == MODE_HEX_TO_BIN ? m_strOutput : m_strInput;
-  m_nLength = text.GetLength();
-  CopyAndCheck(text, kDecimalLegalSet);
+  const std::uint64_t handedOn = CheckDecimalText(text);
   if (!m_bIllegal && !m_bOverflow) {
-    m_dResult = ReadLeadingDecimal(text.view());
-    m_nValue = TruncateToInt(Floor(m_dResult));
+    m_dResult = handedOn != 0 ? static_cast<double>(handedOn) : ReadLeadingDecimal(text.view());
+    m_nValue = WholePartAsInt(m_dResult, handedOn);
     if (m_nValue > 255 || m_nValue < 0) m_bOutOfRange = 1;
     if (!m_bOutOfRange && m_nValue > 0) {
       // The template "00000000" with a "1" for each power of two in the
@@ -288,6 +293,7 @@ void CConversionForm::BinaryToDecimal() {
   const std::string_view text = m_strInput.view();
   double sum = m_dDigit;
   int lastOne = -1;
+  std::uint64_t exact = 0;  // the sum, where it is added up as an integer
   // Place values up to 2^1023 are finite: each is the one before times 2.
   const int finite = std::min(count, 1024);
   double place = 1.0;
@@ -300,9 +306,9 @@ void CConversionForm::BinaryToDecimal() {
   };
   if (count <= kExactBinaryDigits && sum == 0.0) {
     // A sum no step rounds: added up as an integer.
-    const std::uint64_t value = BinaryDigitsValue(scanned);
-    sum = static_cast<double>(value);
-    lastOne = std::bit_width(value) - 1;
+    exact = BinaryDigitsValue(scanned);
+    sum = static_cast<double>(exact);
+    lastOne = std::bit_width(exact) - 1;
   } else {
     // Summed as a double: powers from 2^31 up do not fit the int field. A
     // zero adds nothing; the choice is made without a branch, since the
@@ -326,5 +332,5 @@ void CConversionForm::BinaryToDecimal() {
     m_bOverflow = 1;  // no double holds the sum
     return;
   }
-  m_strOutput = std::string_view(m_szNumber, FormatDecimal12(m_dResult, m_szNumber));
+  WriteDecimalResult(exact);
 }

@@ -50,6 +50,7 @@ void CConversionForm::Prepare() {
   m_bTooLong = 0;
   m_bOutOfRange = 0;
   m_bOverflow = 0;
+  m_nHandedOn = 0;
   m_strMsgIllegal.Empty();
   m_strMsgTooLong.Empty();
   m_strMsgRange.Empty();

@@ -213,14 +213,25 @@ std::size_t WriteWholeNumber(std::uint64_t whole, char* p, char (&out)[kNumberBu
 
 }  // namespace
 
-std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
+std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize], std::uint64_t& whole) {
   // A whole number below 10^12, the common result, is written with nothing
   // else to set up.
-  if (const std::uint64_t whole = WholeNumberBelowTenToTheTwelfth(value)) {
+  whole = WholeNumberBelowTenToTheTwelfth(value);
+  if (whole != 0) {
     std::memset(out, 0, sizeof out);
     return WriteWholeNumber(whole, out, out);
   }
   return FormatDecimal12Rest(value, out);
+}
+
+std::size_t FormatWholeDecimal12(std::uint64_t value, char (&out)[kNumberBufferSize],
+                                 std::uint64_t& whole) {
+  if (value - 1 < 999999999999u) {  // 1 to 10^12 - 1
+    whole = value;
+    std::memset(out, 0, sizeof out);
+    return WriteWholeNumber(value, out, out);
+  }
+  return FormatDecimal12(static_cast<double>(value), out, whole);
 }
 
 std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {

@@ -18,8 +18,17 @@ inline constexpr std::size_t kNumberBufferSize = 20;
 // 0.1 <= |value| < 10^12 (and 0), "1.09951162778e+012" from 10^12 up. The
 // 17 correctly rounded significant digits are rounded half up to 12.
 // `value` must be finite; the text always fits the buffer, and the rest of
-// it is cleared. Returns the text's length.
-std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]);
+// it is cleared. Returns the text's length; `whole` is the whole number
+// written where it is one from 1 to 10^12 - 1, and 0 for any other text.
+std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize], std::uint64_t& whole);
+inline std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
+  std::uint64_t whole;
+  return FormatDecimal12(value, out, whole);
+}
+// FormatDecimal12 of `value`, a whole number below 2^53, which a double
+// holds exactly: the same text, with no floating step where it is below 10^12.
+std::size_t FormatWholeDecimal12(std::uint64_t value, char (&out)[kNumberBufferSize],
+                                 std::uint64_t& whole);
 
 // The bits of a double and back. (A copy of the bytes, which compilers turn
 // into a register move; not every C++ library here has std::bit_cast.)
