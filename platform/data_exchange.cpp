@@ -1,35 +1,28 @@
 #include "platform/data_exchange.h"
 
-#include <bit>
-
 #include "platform/wnd.h"
-
-using radixel::platform::CurrentWindowSystem;
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate),
       m_pDlgWnd(pDlgWnd),
-      m_windowSystem(CurrentWindowSystem()),
-      m_hDlgWnd(pDlgWnd->m_hWnd),
       m_pNextSlot(pDlgWnd->BeginExchange()) {}
 
-void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
-  auto& ws = pDX->m_windowSystem;
-  HWND hWnd = pDX->m_hDlgWnd;
-  const CWnd::ExchangeSlot& slot = pDX->NextSlot(nIDC, true);
+void DDX_TextThroughWindowSystem(CDataExchange* pDX, int nIDC, CString& value) {
+  if (pDX->m_bSaveAndValidate) {
+    pDX->WindowSystem().ReadItemText(pDX->DialogWindow(), nIDC, value);
+  } else {
+    pDX->WindowSystem().WriteItemText(pDX->DialogWindow(), nIDC, value);
+  }
+}
+
+void DDX_RadioThroughWindowSystem(CDataExchange* pDX, const CWnd::ExchangeSlot& slot, int nIDC,
+                                  int& value) {
+  auto& ws = pDX->WindowSystem();
+  HWND hWnd = pDX->DialogWindow();
   const int first = slot.radioFirst;
   const int last = slot.radioLast;
   if (slot.radioRange) {
-    // Ids one after the other: a button's index is its distance from the
-    // first, and its bit's among the check marks, where they are one word.
-    if (std::uint64_t* const checks = slot.radioChecks) {
-      if (pDX->m_bSaveAndValidate) {
-        value = *checks == 0 ? -1 : std::countr_zero(*checks);
-      } else {
-        *checks = value >= 0 && value <= last - first ? std::uint64_t{1} << value : 0;
-      }
-      return;
-    }
+    // Ids one after the other: a button's index is its distance from the first.
     if (pDX->m_bSaveAndValidate) {
       const int checked = ws.CheckedRadioButton(hWnd, first, last);
       value = checked == 0 ? -1 : checked - first;
