@@ -82,14 +82,9 @@ int WholeNumberText(WholeNumber whole, char (&text)[40]) {
   }
   char* const high = std::to_chars(text, text + sizeof text,
                                    static_cast<std::uint64_t>(whole / kTenToTheNineteenth)).ptr;
-  // The 19 digits below, zeros first.
-  char low[19];
-  const auto lowCount = static_cast<std::size_t>(
-      std::to_chars(low, low + sizeof low, static_cast<std::uint64_t>(whole % kTenToTheNineteenth)).ptr -
-      low);
-  std::memset(high, '0', sizeof low - lowCount);
-  std::memcpy(high + sizeof low - lowCount, low, lowCount);
-  return static_cast<int>(high + sizeof low - text);
+  auto low = static_cast<std::uint64_t>(whole % kTenToTheNineteenth);
+  for (int i = 18; i >= 0; --i, low /= 10) high[i] = static_cast<char>('0' + low % 10);
+  return static_cast<int>(high + 19 - text);
 }
 
 // The first 17 significant digits of `whole` (at least 1), correctly
