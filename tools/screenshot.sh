@@ -168,7 +168,9 @@ wayland_session() {
   xdotool key Tab Tab
   xdotool type --delay 50 1f4
   xdotool key Return
-  sleep 0.5
+  # Weston follows the pointer only once it has entered weston's window:
+  # it is moved out and back in, onto the menu bar, before the picture.
+  xdotool mousemove 0 0 sleep 0.3 mousemove --window "$weston_window" $((x + 100)) $((y + 40)) sleep 0.5
   import -window "$weston_window" "$scratch/main.png"
   convert "$scratch/main.png" -crop "${region}" +repage "$out/main-wayland.png"
   check main-wayland.png
