@@ -1,6 +1,8 @@
 #include "engine/text_forms.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -72,41 +74,54 @@ using WholeNumber = std::uint64_t;
 constexpr double kWholeNumberLimit = 18446744073709551616.0;  // 2^64
 #endif
 
-// The decimal digits of `whole`; returns their count. Above 2^64 it is
-// written as two parts, the digits above 10^19 and the 19 below.
-int WholeNumberText(WholeNumber whole, char (&text)[40]) {
-  constexpr std::uint64_t kTenToTheNineteenth = 10000000000000000000u;
-  if (whole <= UINT64_MAX) {
-    return static_cast<int>(
-        std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(whole)).ptr - text);
+// 10^k for every k whose power a WholeNumber holds (up to 10^38, or 10^19
+// where it has 64 bits): enough to count the digits of any of them.
+constexpr std::size_t kWholeNumberPowers = sizeof(WholeNumber) > 8 ? 39 : 20;
+constexpr std::array<WholeNumber, kWholeNumberPowers> kPowersOfTen = [] {
+  std::array<WholeNumber, kWholeNumberPowers> powers{};
+  WholeNumber power = 1;
+  for (WholeNumber& each : powers) {
+    each = power;
+    power *= 10;  // (past the last one it wraps round, unused)
   }
-  char* const high = std::to_chars(text, text + sizeof text,
-                                   static_cast<std::uint64_t>(whole / kTenToTheNineteenth)).ptr;
-  auto low = static_cast<std::uint64_t>(whole % kTenToTheNineteenth);
-  for (int i = 18; i >= 0; --i, low /= 10) high[i] = static_cast<char>('0' + low % 10);
-  return static_cast<int>(high + 19 - text);
+  return powers;
+}();
+
+// The number of decimal digits of `whole`, from 1 up.
+int DecimalDigitCount(WholeNumber whole) {
+  int bits = std::bit_width(static_cast<std::uint64_t>(whole));
+#ifdef __SIZEOF_INT128__
+  if (const auto high = static_cast<std::uint64_t>(whole >> 64)) bits = 64 + std::bit_width(high);
+#endif
+  // bits × log10(2), rounded down, is the count or one below it.
+  const int below = bits * 1233 >> 12;
+  return below + (whole >= kPowersOfTen[static_cast<std::size_t>(below)] ? 1 : 0);
 }
 
-// The first 17 significant digits of `whole` (at least 1), correctly
-// rounded (to nearest, a tie to even, as the floating forms round), and
-// its decimal exponent: the whole numbers a sum of hexadecimal or binary
-// digits gives, written from their integer digits.
-void WholeNumberDigits(WholeNumber whole, char (&digits)[kExact], int& exponent) {
-  char text[40] = {};  // (cleared: compilers cannot tell that `count` bytes are written)
-  const int count = WholeNumberText(whole, text);
-  exponent = count - 1;
+// The first 17 significant digits of `whole`, from 10^12 up, as a number
+// of 17 digits, correctly rounded (to nearest, a tie to even, as the
+// floating forms round); `exponent` is its decimal exponent. The whole
+// numbers a sum of hexadecimal or binary digits gives are so rounded with
+// integers alone.
+std::uint64_t FirstSeventeenDigits(WholeNumber whole, int& exponent) {
+  int count = DecimalDigitCount(whole);
+  std::uint64_t first;
   if (count <= kExact) {
-    std::memcpy(digits, text, static_cast<std::size_t>(count));
-    std::memset(digits + count, '0', static_cast<std::size_t>(kExact - count));
-    return;
+    first = static_cast<std::uint64_t>(whole) *
+            static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(kExact - count)]);
+  } else {
+    // The dropped digits against half a unit of the last digit kept.
+    const WholeNumber unit = kPowersOfTen[static_cast<std::size_t>(count - kExact)];
+    first = static_cast<std::uint64_t>(whole / unit);
+    const WholeNumber rest = whole - first * unit;
+    if (rest > unit / 2 || (rest == unit / 2 && first % 2 != 0)) ++first;
+    if (first == kPowersOfTen[kExact]) {  // 99...9 rounded up: 10...0, one place higher
+      first /= 10;
+      ++count;
+    }
   }
-  std::memcpy(digits, text, kExact);
-  // The dropped digits against half a unit of the last digit kept.
-  const char first = text[kExact];
-  bool restZero = true;
-  for (int i = kExact + 1; i < count; ++i) restZero = restZero && text[i] == '0';
-  const bool up = first > '5' || (first == '5' && (!restZero || (digits[kExact - 1] - '0') % 2 != 0));
-  if (up) AddOneInLastPlace(digits, kExact, exponent);
+  exponent = count - 1;
+  return first;
 }
 // The value of `text` when it is a whole number of 1 to 19 digits, alone
 // or with a point after it that no digit follows.
@@ -136,12 +151,69 @@ std::uint64_t WholeNumberBelowTenToTheTwelfth(double value) {
   return static_cast<double>(whole) == value ? whole : 0;
 }
 
+// "00" to "99", each number's two digits at twice the number.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// Writes the `count` decimal digits of `value`, which has that many (or
+// fewer: zeros go before them), two at a time from the last.
+void WriteDigits(std::uint64_t value, char* text, std::size_t count) {
+  for (; count >= 2; count -= 2, value /= 100) {
+    std::memcpy(text + count - 2, kDigitPairs.data() + 2 * (value % 100), 2);
+  }
+  if (count == 1) text[0] = static_cast<char>('0' + value);
+}
+
 // A whole number below 10^12 has at most 12 digits: all of them, and the
 // point, written into `out` from `p` on. Returns the text's length.
 std::size_t WriteWholeNumber(std::uint64_t whole, char* p, char (&out)[kNumberBufferSize]) {
-  p = std::to_chars(p, out + sizeof out, whole).ptr;
+  const auto count = static_cast<std::size_t>(DecimalDigitCount(whole));
+  WriteDigits(whole, p, count);
+  p[count] = '.';
+  return static_cast<std::size_t>(p + count + 1 - out);
+}
+
+// The exponent form of the `count` significant digits at `digits` (1 to
+// 12) with decimal `exponent`, written from `p` on: one digit, the point,
+// the rest, e, the sign, three digits. Returns the text's length.
+std::size_t WriteExponentForm(const char* digits, int count, int exponent, char* p,
+                              char (&out)[kNumberBufferSize]) {
+  *p++ = digits[0];
   *p++ = '.';
+  std::memcpy(p, digits + 1, static_cast<std::size_t>(count - 1));
+  p += count - 1;
+  *p++ = 'e';
+  *p++ = exponent < 0 ? '-' : '+';
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  *p++ = static_cast<char>('0' + magnitude / 100);
+  *p++ = static_cast<char>('0' + magnitude / 10 % 10);
+  *p++ = static_cast<char>('0' + magnitude % 10);
   return static_cast<std::size_t>(p - out);
+}
+
+// A whole number from 10^12 up, always in the exponent form, written from
+// `p` on: its first 17 digits rounded half up to 12 (by the 13th alone),
+// carrying into the exponent, the zeros at their end dropped.
+std::size_t WriteLargeWholeNumber(WholeNumber whole, char* p, char (&out)[kNumberBufferSize]) {
+  int exponent = 0;
+  const std::uint64_t first = FirstSeventeenDigits(whole, exponent);
+  constexpr std::uint64_t kDropped = 100000;  // 10^(17 - 12)
+  std::uint64_t kept = first / kDropped + (first % kDropped >= kDropped / 2 ? 1 : 0);
+  if (kept == 1000000000000u) {  // 10^12
+    kept /= 10;
+    ++exponent;
+  }
+  char digits[kSignificant];
+  WriteDigits(kept, digits, kSignificant);
+  int count = kSignificant;
+  while (digits[count - 1] == '0') --count;  // (the first digit is not 0)
+  return WriteExponentForm(digits, count, exponent, p, out);
 }
 
 // FormatDecimal12 of every value but a whole number from 1 to 10^12 - 1.
@@ -161,18 +233,20 @@ std::size_t WriteWholeNumber(std::uint64_t whole, char* p, char (&out)[kNumberBu
     return WriteWholeNumber(whole, p, out);
   }
 
-  // 17 significant digits, correctly rounded, and the decimal exponent.
-  char digits[kExact];
-  int exponent = 0;
   if (value < kWholeNumberLimit && value == Floor(value)) {
     // (Below 2^64 through a 64-bit integer, which needs no library call.)
     constexpr double kTwoToThe64th = 18446744073709551616.0;
-    WholeNumberDigits(value < kTwoToThe64th ? WholeNumber{static_cast<std::uint64_t>(value)}
-                                            : static_cast<WholeNumber>(value),
-                      digits, exponent);
-  } else {
-    // d.dddddddddddddddde±XX
-    char sci[40];
+    return WriteLargeWholeNumber(value < kTwoToThe64th ? WholeNumber{static_cast<std::uint64_t>(value)}
+                                                       : static_cast<WholeNumber>(value),
+                                 p, out);
+  }
+
+  // 17 significant digits, correctly rounded, and the decimal exponent,
+  // from d.dddddddddddddddde±XX.
+  char digits[kExact];
+  int exponent = 0;
+  char sci[40];
+  {
     [[maybe_unused]] const ClassicNumbers classic;
     const char* const end = sci + std::snprintf(sci, sizeof sci, "%.16e", value);
     digits[0] = sci[0];
@@ -198,17 +272,7 @@ std::size_t WriteWholeNumber(std::uint64_t whole, char* p, char (&out)[kNumberBu
     for (int i = exponent + 1; i < count; ++i) *p++ = digits[i];
     return static_cast<std::size_t>(p - out);
   }
-  // Exponent form: one digit, the point, the rest, e, sign, three digits.
-  *p++ = digits[0];
-  *p++ = '.';
-  for (int i = 1; i < count; ++i) *p++ = digits[i];
-  *p++ = 'e';
-  *p++ = exponent < 0 ? '-' : '+';
-  const int magnitude = exponent < 0 ? -exponent : exponent;
-  *p++ = static_cast<char>('0' + magnitude / 100);
-  *p++ = static_cast<char>('0' + magnitude / 10 % 10);
-  *p++ = static_cast<char>('0' + magnitude % 10);
-  return static_cast<std::size_t>(p - out);
+  return WriteExponentForm(digits, count, exponent, p, out);
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         DecimalCase{"TenToTheTwelfth", 1e12, "1.e+012"},
         DecimalCase{"FortyOnes", 1099511627775.0, "1.09951162778e+012"},
         DecimalCase{"TwoToTheSixtyFourMinusOne", 18446744073709551615.0, "1.84467440737e+019"},
+        DecimalCase{"TwoToTheHundredth", 1267650600228229401496703205376.0, "1.26765060023e+030"},
         DecimalCase{"LargestDouble", DBL_MAX, "1.79769313486e+308"},
         DecimalCase{"NegativeLargestDouble", -DBL_MAX, "-1.79769313486e+308"},
         DecimalCase{"SmallestDenormal", std::numeric_limits<double>::denorm_min(),
