@@ -161,6 +161,16 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
+// "00" to "ff", each byte's two hexadecimal digits at twice the byte.
+constexpr std::array<char, 512> kHexDigitPairs = [] {
+  std::array<char, 512> pairs{};
+  for (std::size_t i = 0; i < 256; ++i) {
+    pairs[2 * i] = "0123456789abcdef"[i / 16];
+    pairs[2 * i + 1] = "0123456789abcdef"[i % 16];
+  }
+  return pairs;
+}();
+
 // Writes the `count` decimal digits of `value`, which has that many (or
 // fewer: zeros go before them), two at a time from the last.
 void WriteDigits(std::uint64_t value, char* text, std::size_t count) {
@@ -300,7 +310,14 @@ std::size_t FormatWholeDecimal12(std::uint64_t value, char (&out)[kNumberBufferS
 
 std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
   std::memset(out, 0, sizeof out);
-  return static_cast<std::size_t>(std::to_chars(out, out + sizeof out - 1, value, 16).ptr - out);
+  // A digit a four bits of the value, at least one; two at a time from the last.
+  std::size_t count = value == 0 ? 1 : (static_cast<std::size_t>(std::bit_width(value)) + 3) / 4;
+  const std::size_t length = count;
+  for (; count >= 2; count -= 2, value >>= 8) {
+    std::memcpy(out + count - 2, kHexDigitPairs.data() + 2 * (value & 0xFF), 2);
+  }
+  if (count == 1) out[0] = kHexDigitPairs[2 * value + 1];
+  return length;
 }
 
 double ReadLeadingDecimal(std::string_view text) {
