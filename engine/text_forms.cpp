@@ -161,12 +161,14 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
-// "00" to "ff", each byte's two hexadecimal digits at twice the byte.
+// The hexadecimal digits, and "00" to "ff": each byte's two digits at
+// twice the byte.
+constexpr char kHexDigits[] = "0123456789abcdef";
 constexpr std::array<char, 512> kHexDigitPairs = [] {
   std::array<char, 512> pairs{};
   for (std::size_t i = 0; i < 256; ++i) {
-    pairs[2 * i] = "0123456789abcdef"[i / 16];
-    pairs[2 * i + 1] = "0123456789abcdef"[i % 16];
+    pairs[2 * i] = kHexDigits[i / 16];
+    pairs[2 * i + 1] = kHexDigits[i % 16];
   }
   return pairs;
 }();
@@ -310,13 +312,14 @@ std::size_t FormatWholeDecimal12(std::uint64_t value, char (&out)[kNumberBufferS
 
 std::size_t FormatHex(std::uint64_t value, char (&out)[kNumberBufferSize]) {
   std::memset(out, 0, sizeof out);
-  // A digit a four bits of the value, at least one; two at a time from the last.
+  // A digit for every four bits of the value, at least one; two at a time
+  // from the last.
   std::size_t count = value == 0 ? 1 : (static_cast<std::size_t>(std::bit_width(value)) + 3) / 4;
   const std::size_t length = count;
   for (; count >= 2; count -= 2, value >>= 8) {
     std::memcpy(out + count - 2, kHexDigitPairs.data() + 2 * (value & 0xFF), 2);
   }
-  if (count == 1) out[0] = kHexDigitPairs[2 * value + 1];
+  if (count == 1) out[0] = kHexDigits[value];
   return length;
 }
 

@@ -21,10 +21,6 @@ inline constexpr std::size_t kNumberBufferSize = 20;
 // it is cleared. Returns the text's length; `whole` is the whole number
 // written where it is one from 1 to 10^12 - 1, and 0 for any other text.
 std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize], std::uint64_t& whole);
-inline std::size_t FormatDecimal12(double value, char (&out)[kNumberBufferSize]) {
-  std::uint64_t whole;
-  return FormatDecimal12(value, out, whole);
-}
 // FormatDecimal12 of `value`, a whole number below 2^53, which a double
 // holds exactly: the same text, with no floating step where it is below 10^12.
 std::size_t FormatWholeDecimal12(std::uint64_t value, char (&out)[kNumberBufferSize],

@@ -42,7 +42,8 @@ class FormatDecimal12Test : public ::testing::TestWithParam<DecimalCase> {};
 TEST_P(FormatDecimal12Test, WritesTheRuntimesForm) {
   char out[kNumberBufferSize];
   std::memset(out, 'X', sizeof out);
-  const std::size_t length = FormatDecimal12(GetParam().value, out);
+  std::uint64_t whole = 0;
+  const std::size_t length = FormatDecimal12(GetParam().value, out, whole);
   EXPECT_STREQ(out, GetParam().text);
   EXPECT_EQ(length, std::strlen(out));
   // Every text fits with its terminator, and the rest of the buffer is cleared.
