@@ -173,9 +173,44 @@ constexpr std::array<char, 512> kHexDigitPairs = [] {
   return pairs;
 }();
 
+// Writes the `kDigits` decimal digits of `value` (below 10^kDigits, zeros
+// before a shorter number's digits), two at a time from the first: `value`
+// times 2^kFraction / 10^(kDigits - 2), rounded up, holds the first two
+// digits above the point, and each multiplication of what is below the
+// point by 100 brings the next two above it. The constants are exact for
+// every value below the limit (checked for all of them).
+template <std::size_t kDigits, int kFraction>
+void WriteFixedDigits(std::uint64_t value, char* text) {
+  constexpr std::uint64_t kDivisor = [] {
+    std::uint64_t power = 1;
+    for (std::size_t i = 2; i < kDigits; ++i) power *= 10;
+    return power;
+  }();
+  constexpr std::uint64_t kBelowPoint = (std::uint64_t{1} << kFraction) - 1;
+  std::uint64_t fixed = value * ((std::uint64_t{1} << kFraction) / kDivisor + 1);
+  for (std::size_t i = 0; i < kDigits; i += 2) {
+    std::memcpy(text + i, kDigitPairs.data() + 2 * (fixed >> kFraction), 2);
+    fixed = (fixed & kBelowPoint) * 100;
+  }
+}
+
 // Writes the `count` decimal digits of `value`, which has that many (or
-// fewer: zeros go before them), two at a time from the last.
+// fewer: zeros go before them); `count` is at most 12.
 void WriteDigits(std::uint64_t value, char* text, std::size_t count) {
+  if (count > 8) {
+    // The first count - 8 digits are the last of the four above 10^8: their
+    // word, shifted past the ones not wanted, leaves zeros where the low
+    // eight are written next.
+    static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the shift drops the first bytes");
+    char high[4];
+    WriteFixedDigits<4, 32>(value / 100000000, high);
+    std::uint32_t word;
+    std::memcpy(&word, high, sizeof word);
+    word >>= 8 * (12 - count);
+    std::memcpy(text, &word, sizeof word);
+    WriteFixedDigits<8, 57>(value % 100000000, text + count - 8);
+    return;
+  }
   for (; count >= 2; count -= 2, value /= 100) {
     std::memcpy(text + count - 2, kDigitPairs.data() + 2 * (value % 100), 2);
   }
