@@ -20,7 +20,8 @@ ConverterSession::~ConverterSession() { dialog_.DestroyWindow(); }
 
 BoxesView ConverterSession::Press(int mode, std::string_view input) {
   TypeAndChoose(mode, input);
-  return PressOk();
+  PressOk();
+  return ui::View(boxes_);
 }
 
 void ConverterSession::TypeAndChoose(int mode, std::string_view input) {
@@ -37,9 +38,6 @@ void ConverterSession::TypeAndChoose(int mode, std::string_view input) {
   ui::TypeAndChoose(ws_, mode, input);
 }
 
-BoxesView ConverterSession::PressOk() {
-  ui::ClickOk(ws_);
-  return ui::View(boxes_);
-}
+void ConverterSession::PressOk() { ui::ClickOk(ws_); }
 
 }  // namespace radixel::cli

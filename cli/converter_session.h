@@ -30,9 +30,12 @@ class ConverterSession {
   // until the next press.
   BoxesView Press(int mode, std::string_view input);
   // Press in two steps, so that the caller may let go of `input`'s bytes
-  // once the input box holds its own copy: TypeAndChoose, then PressOk.
+  // once the input box holds its own copy: TypeAndChoose, then PressOk,
+  // after which the boxes' texts are where Boxes() says.
   void TypeAndChoose(int mode, std::string_view input);
-  BoxesView PressOk();
+  void PressOk();
+  // The three boxes' texts where the window keeps them.
+  const ui::BoxHolders& Boxes() const { return boxes_; }
 
  private:
   // The window system and the resources, installed for the session's

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "cli/record_escape.h"
+#include "platform/cstring.h"
 
 namespace radixel::cli {
 
@@ -28,7 +29,7 @@ class OutputBuffer {
   }
   // Appends one record: its three fields escaped (see record_escape.h), a
   // tab between them and a newline after the last.
-  void AppendRecord(std::string_view first, std::string_view second, std::string_view third);
+  void AppendRecord(const CString& first, const CString& second, const CString& third);
 
   // Writes what is pending once it has grown past the block size.
   void FlushIfFull() {

@@ -26,6 +26,10 @@ class CString {
   // Long enough for every message and every result of an input of up to
   // 19 characters.
   static constexpr std::size_t kInlineCapacity = 39;
+  // The buffer of such a text: all of it can be read from data() on (the
+  // text, its terminator and what the buffer holds after them), so that
+  // the text can be copied in a few fixed pieces.
+  static constexpr std::size_t kInlineBufferSize = kInlineCapacity + 1;
 
   CString() noexcept = default;
   CString(const char* text) : CString() { Assign(text ? text : ""); }  // NOLINT: implicit as in the library
@@ -169,7 +173,7 @@ class CString {
   struct Rep {
     std::size_t size;  // a text above kInlineCapacity bytes is in block
     union {
-      char chars[kInlineCapacity + 1];
+      char chars[kInlineBufferSize];
       Block* block;
     };
   };
