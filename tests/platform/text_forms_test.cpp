@@ -63,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{"SmallestOfNineDigits", 100000000.0, "100000000."},
                       DecimalCase{"ZerosWithinTheLastEight", 1000000007.0, "1000000007."},
                       DecimalCase{"LargestBelowTenToTheTwelfth", 999999999999.0, "999999999999."},
+                      DecimalCase{"EveryDigitInItsPlace", 123456789012.0, "123456789012."},
                       DecimalCase{"Fraction", 123.456, "123.456"},
                       DecimalCase{"OneTenth", 0.1, "0.1"},
                       DecimalCase{"Half", 0.5, "0.5"},
