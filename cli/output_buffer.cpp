@@ -83,9 +83,10 @@ void OutputBuffer::AppendEscaped(std::string_view field) {
 // are first copied as they are, with a plain byte where each separator goes,
 // and the copy is tested whole, a block at a time; only when it may hold a
 // byte to escape is it written again, escaped field by field. A short
-// field is copied with its whole buffer, whose bytes past the field the
-// next one writes over. (The three fields are taken one by one, not in a loop, so
-// that they stay in registers.)
+// field is copied with its whole buffer, which a CString's short text lets
+// be read; the bytes past the field are written over by what follows it.
+// (The three fields are taken one by one, not in a loop, so that they stay
+// in registers.)
 void OutputBuffer::AppendRecord(const CString& firstText, const CString& secondText,
                                 const CString& thirdText) {
   const std::string_view first = firstText.view();

@@ -57,8 +57,8 @@ char* EscapeBytes(char* out, const char* in, const char* end) {
 // time and only a block that may hold a byte to escape (EscapedLanes) is
 // taken byte by byte. The bytes after the last whole block are copied as
 // the field's last block, overlapping what is already written, when those
-// bytes were all written as they are. (A short record, the usual case, is tested whole instead:
-// output_buffer.cpp.)
+// bytes were all written as they are. (A short record, the usual case, is
+// tested whole instead: output_buffer.cpp.)
 char* EscapeInto(char* out, std::string_view field) {
   const char* in = field.data();
   const char* const end = in + field.size();

@@ -27,9 +27,9 @@ inline Bytes16 EscapedLanes(const Bytes16& bytes) {
 }
 
 // Whether any byte from `begin` up to `end` may be written escaped (see
-// EscapedLanes). It reads
-// whole blocks from `begin` on, so up to kBlockBytes - 1 bytes past `end`,
-// which must be there and be bytes written as they are.
+// EscapedLanes). It reads whole blocks from `begin` on, so up to
+// kBlockBytes - 1 bytes past `end`, which must be there and be bytes
+// written as they are.
 inline bool AnyEscapedUpTo(const char* begin, const char* end) {
   Bytes16 hits{};
   for (const char* at = begin; at < end; at += kBlockBytes) hits |= EscapedLanes(LoadBlock(at));
