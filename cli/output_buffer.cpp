@@ -20,16 +20,11 @@ void CopyWhole(char* out, const char* in, std::size_t at) {
   std::memcpy(out + at, bytes, Size);
 }
 
-// Copies `size` bytes with whole loads and stores of sixteen bytes, the
-// last one overlapping the one before, and a shorter field as CString
-// copies its short texts: a record's short fields are copied without a call.
+// Copies `size` bytes, at least sixteen, with whole loads and stores of
+// sixteen bytes, the last one overlapping the one before.
 char* CopyBytes(char* out, const char* in, std::size_t size) {
-  if (size >= kBlockBytes) {
-    for (std::size_t at = 0; at + kBlockBytes < size; at += kBlockBytes) CopyWhole<kBlockBytes>(out, in, at);
-    CopyWhole<kBlockBytes>(out, in, size - kBlockBytes);
-  } else {
-    CString::MoveShort(out, in, size);
-  }
+  for (std::size_t at = 0; at + kBlockBytes < size; at += kBlockBytes) CopyWhole<kBlockBytes>(out, in, at);
+  CopyWhole<kBlockBytes>(out, in, size - kBlockBytes);
   return out + size;
 }
 
@@ -113,6 +108,7 @@ void OutputBuffer::AppendRecord(const CString& firstText, const CString& secondT
       CopyInlineBuffer(out, field.data());
       out += field.size();
     } else {
+      static_assert(CString::kInlineBufferSize >= kBlockBytes);
       out = CopyBytes(out, field.data(), field.size());
     }
     *out++ = kPlainByte;
