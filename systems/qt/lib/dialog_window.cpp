@@ -472,21 +472,33 @@ void DialogWindow::WatchMaximizeRequests() {
   // A Wayland compositor that grants a maximize request requires the window
   // to take the size it offers; a window that keeps its fixed size then is a
   // protocol error that ends the program. Qt's own title bar on Wayland
-  // offers maximize even to a fixed-size window, so when such a request
-  // goes out the window lifts its size limits until it is back at its own
-  // size; the change event below turns the state back.
+  // offers maximize even to a fixed-size window, and a toolkit's or a
+  // desktop's code may ask through the widget or the native window, so
+  // whenever such a request goes out the window lifts its size limits, and
+  // keeps them lifted until the compositor has answered and the window is
+  // back at its own size; the change event below turns the state back.
   if (QGuiApplication::platformName() != QLatin1String("wayland")) return;
   winId();  // the native window whose state requests are watched
+  windowHandle()->installEventFilter(this);
   connect(windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
     if (state != Qt::WindowMaximized || sizeLifted_) return;
     sizeLifted_ = true;
+    awaitingCompositor_ = true;
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   });
 }
 
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The native window receives a state change event only from the window
+  // system, once the compositor has configured it: requests made through
+  // the widget or the window only signal.
+  if (watched == windowHandle() && event->type() == QEvent::WindowStateChange) awaitingCompositor_ = false;
+  return QDialog::eventFilter(watched, event);
+}
+
 void DialogWindow::KeepFixedSizeOnceBack() {
-  if (sizeLifted_ && !(windowState() & Qt::WindowMaximized) && size() == fixedSize_) {
+  if (sizeLifted_ && !awaitingCompositor_ && !(windowState() & Qt::WindowMaximized) && size() == fixedSize_) {
     sizeLifted_ = false;
     setFixedSize(fixedSize_);
   }

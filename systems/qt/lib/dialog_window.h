@@ -110,6 +110,8 @@ class DialogWindow final : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+  // Sees the states the compositor reports for the native window.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenuBar();
@@ -155,6 +157,9 @@ class DialogWindow final : public QDialog {
   bool paintingClient_ = false;
   QSize fixedSize_;
   bool sizeLifted_ = false;  // size limits lifted while a maximize is turned back
+  // A maximize request has gone out and the compositor has not yet answered
+  // it with a state of its own.
+  bool awaitingCompositor_ = false;
 
   friend class ClientArea;
 };

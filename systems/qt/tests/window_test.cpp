@@ -15,6 +15,9 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <functional>
+#include <utility>
+
 #include "res/resource_ids.h"
 #include "systems/qt/lib/ico_image.h"
 #include "systems/qt/tests/qt_driver.h"
@@ -198,18 +201,26 @@ TEST_F(WindowTest, ABoxDisablesItsOwnerUntilItCloses) {
   app.m_pMainWnd = nullptr;
 }
 
-// A maximize request (a window manager's button or shortcut) leaves the
-// fixed-size main window and each box as they are, and the program running.
+// A maximize request, whoever asks (a window manager's button or shortcut
+// through the native window, or a toolkit's own code through the widget),
+// leaves the fixed-size main window and each box as they are, and the
+// program running.
 TEST_F(WindowTest, AMaximizeRequestLeavesEveryWindowAsItIs) {
   const auto maximize = [](DialogWindow& w) {
-    const QSize before = w.size();
-    w.windowHandle()->showMaximized();
-    // A compositor answers the request, and then its turning back, in its
-    // own time.
-    QTest::qWait(300);
-    (void)QTest::qWaitFor([&] { return w.size() == before && !w.isMaximized(); }, 5000);
-    EXPECT_EQ(w.size(), before) << w.windowTitle().toStdString();
-    EXPECT_FALSE(w.isMaximized()) << w.windowTitle().toStdString();
+    const std::pair<const char*, std::function<void()>> requests[] = {
+        {"the native window", [&] { w.windowHandle()->showMaximized(); }},
+        {"the widget", [&] { w.setWindowState(w.windowState() | Qt::WindowMaximized); }},
+    };
+    for (const auto& [asker, request] : requests) {
+      const QSize before = w.size();
+      request();
+      // A compositor answers the request, and then its turning back, in its
+      // own time.
+      QTest::qWait(300);
+      (void)QTest::qWaitFor([&] { return w.size() == before && !w.isMaximized(); }, 5000);
+      EXPECT_EQ(w.size(), before) << w.windowTitle().toStdString() << ", asked through " << asker;
+      EXPECT_FALSE(w.isMaximized()) << w.windowTitle().toStdString() << ", asked through " << asker;
+    }
   };
   maximize(window());
   QMenuBar* bar = window().MenuBar();
