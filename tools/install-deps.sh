@@ -23,7 +23,7 @@ declare -A groups=(
   # Wayland plugin.
   [wayland]="weston qt6-wayland xvfb xauth"
   [bench]="python3 time perl hyperfine valgrind"
-  [fuzz]="clang libclang-rt-14-dev"
+  [fuzz]="clang libclang-rt-dev"
   [screenshots]="xvfb xauth x11-utils imagemagick xdotool icewm"
   [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils icoutils libxml2-utils librsvg2-bin imagemagick"
   [win32-emulation]="qemu-user-static"
