@@ -9,6 +9,7 @@
 
 #include "platform/resources.h"
 #include "systems/win32/lib/label_fit.h"
+#include "systems/win32/lib/press_announcement.h"
 
 namespace radixel::platform {
 
@@ -43,6 +44,7 @@ bool ReturnsResultDirectly(UINT message) {
 }  // namespace
 
 struct Win32WindowSystem::WindowRecord {
+  Win32WindowSystem* system = nullptr;
   int templateId = 0;
   MessageSink* sink = nullptr;
   HWND hwnd = nullptr;
@@ -85,6 +87,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       LOWORD(wParam) == record->writingId) {
     return TRUE;
   }
+  if (message == WM_DESTROY) record->system->Destroying(ToHandle(hwnd));
   if (message == WM_NCDESTROY) {
     // The window is going; the program hears nothing more from it.
     SetWindowLongPtrA(hwnd, DWLP_USER, 0);
@@ -96,6 +99,12 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   const std::intptr_t result = record->sink->OnMessage(message, wParam, lParam);
   const bool defaulted = record->dispatching.back().defaulted;
   record->dispatching.pop_back();
+  // OK at a window that stays open has converted and shown the result
+  // (a click, or Enter through the dialog manager; both send BN_CLICKED).
+  if (message == WM_COMMAND && LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED &&
+      record->hwnd != nullptr && !record->ended) {
+    record->system->PressFinished(ToHandle(hwnd));
+  }
 
   if (defaulted) return FALSE;
   if (ReturnsResultDirectly(message)) return result;
@@ -124,6 +133,7 @@ Win32WindowSystem::WindowRecord* Win32WindowSystem::Find(WindowHandle window) co
 WindowHandle Win32WindowSystem::CreateDialogWindow(const DialogTemplate& dialog,
                                                    WindowHandle owner, MessageSink& sink) {
   auto record = std::make_unique<WindowRecord>();
+  record->system = this;
   record->templateId = dialog.id;
   record->sink = &sink;
   // The dialog manager builds the window from the DIALOG resource of the
@@ -197,6 +207,17 @@ bool Win32WindowSystem::HasEnded(WindowHandle window, std::intptr_t* result) con
 int Win32WindowSystem::TemplateId(WindowHandle window) const {
   const WindowRecord* record = Find(window);
   return record ? record->templateId : 0;
+}
+
+void Win32WindowSystem::PressFinished(WindowHandle window) {
+  if (!announcement_) {
+    announcement_ = std::make_unique<PressAnnouncement>(UiaNotifications::FromSystem());
+  }
+  announcement_->Announce(ToHwnd(window));
+}
+
+void Win32WindowSystem::Destroying(WindowHandle window) {
+  if (announcement_) announcement_->Forget(ToHwnd(window));
 }
 
 // --- Controls ----------------------------------------------------------------

@@ -18,6 +18,8 @@
 
 namespace radixel::platform {
 
+class PressAnnouncement;
+
 class Win32WindowSystem final : public WindowSystem {
  public:
   // `module` is the module holding the resources (the program's own when null).
@@ -60,6 +62,13 @@ class Win32WindowSystem final : public WindowSystem {
   // this window system did not build.
   int TemplateId(WindowHandle window) const;
 
+  // Called by the dialog procedure once OK's command has been handled at a
+  // window that stays open: tells a screen reader the new output and
+  // message (press_announcement.h).
+  void PressFinished(WindowHandle window);
+  // Called by the dialog procedure as a window is destroyed.
+  void Destroying(WindowHandle window);
+
   // The program's side of a window and its state; public so that the
   // dialog procedure (a free function) can reach it.
   struct WindowRecord;
@@ -71,6 +80,8 @@ class Win32WindowSystem final : public WindowSystem {
   std::map<WindowHandle, std::unique_ptr<WindowRecord>> windows_;
   struct PaintRecord;
   std::vector<std::unique_ptr<PaintRecord>> paints_;
+  // Made at the first press: only then are UI Automation and COM loaded.
+  std::unique_ptr<PressAnnouncement> announcement_;
 };
 
 }  // namespace radixel::platform

@@ -7,8 +7,10 @@
 //   drive_program.exe --wait-window    (until some Radixel shows its window)
 //   drive_program.exe --exit           (presses Exit there, waits for the end)
 //
-// Exit status 0 when the output box shows "255." and the program ended
-// with status 0; 1 otherwise, with the reason on standard error. Used to
+// Exit status 0 when the output box shows "255.", the program raised a
+// live-region change on it after OK (where the system lacks UI Automation
+// notifications, as a screen reader in another process sees it) and it
+// ended with status 0; 1 otherwise, with the reason on standard error. Used to
 // check the program the installer put on disk. With --long-input it then
 // sets 1 MB of "A" into the input box with WM_SETTEXT, as another program
 // may, and presses OK again: the program must still run, keep the text and
@@ -39,6 +41,31 @@ BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
     return FALSE;
   }
   return TRUE;
+}
+
+// The live-region changes the program raises on its output box.
+HWND g_output = nullptr;
+int g_outputChanges = 0;
+void CALLBACK CountLiveChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  if (hwnd == g_output && object == OBJID_CLIENT && child == CHILDID_SELF) ++g_outputChanges;
+}
+
+// Whether the program tells a screen reader its result with a live-region
+// change: where Windows has UI Automation notifications, it raises those.
+bool AnnouncesWithLiveRegions() {
+  const HMODULE uia = LoadLibraryA("uiautomationcore.dll");
+  return uia == nullptr || GetProcAddress(uia, "UiaRaiseNotificationEvent") == nullptr;
+}
+
+// Waits up to 30 s for the output box's live-region change, handling the
+// messages that bring it.
+bool SawOutputChange() {
+  for (int tries = 0; tries < 300 && g_outputChanges == 0; ++tries) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    if (g_outputChanges == 0) MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+  }
+  return g_outputChanges > 0;
 }
 
 int Fail(const char* what) {
@@ -128,9 +155,15 @@ int main(int argc, char** argv) {
   }
   Send(GetDlgItem(dialog, IDC_INPUT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ff"));
   Send(GetDlgItem(dialog, IDC_HEX_TO_DEC), BM_CLICK, 0, 0);
+  g_output = GetDlgItem(dialog, IDC_OUTPUT);
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                      CountLiveChange, info.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
   PressOk(dialog);
   const std::string output = BoxText(dialog, IDC_OUTPUT);
   std::printf("output box: %s\n", output.c_str());
+  const bool announced = !AnnouncesWithLiveRegions() || (hook != nullptr && SawOutputChange());
+  if (hook) UnhookWinEvent(hook);
   const char* longInputFault = longInput ? LongInputFault(dialog, info.hProcess) : nullptr;
 
   Send(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
@@ -143,6 +176,7 @@ int main(int argc, char** argv) {
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
   if (output != "255.") return Fail("the output box does not show 255.");
+  if (!announced) return Fail("no live-region change on the output box after OK");
   if (longInputFault != nullptr) return Fail(longInputFault);
   if (status != 0) return Fail("the program ended with a status other than 0");
   return 0;

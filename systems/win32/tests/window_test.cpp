@@ -1,9 +1,13 @@
 // What only the real Windows dialog manager shows: the system menu as
 // USER32 holds it, Enter and Esc through IsDialogMessage, the centring of
-// the window, the icons, the modal loop, and the application's start.
+// the window, the icons, what a screen reader is told after OK, the modal
+// loop, and the application's start.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "res/resource_ids.h"
 #include "systems/win32/tests/win32_driver.h"
@@ -13,6 +17,7 @@
 #include <windows.h>
 
 #include "systems/win32/lib/label_fit.h"
+#include "systems/win32/lib/press_announcement.h"
 
 namespace radixel::testing {
 namespace {
@@ -112,6 +117,108 @@ TEST_F(Win32WindowTest, TextsPassThroughTheAnsiControlsUnchanged) {
   const std::string long_text(5000, '7');
   driver_.ws().SetItemText(driver_.Window(), IDC_OUTPUT, long_text);
   EXPECT_EQ(driver_.ws().GetItemText(driver_.Window(), IDC_OUTPUT), long_text);
+}
+
+// --- What a screen reader is told after OK ----------------------------------
+
+// The live-region changes raised in this process, in order: box and
+// object, the object counted only for the box itself (CHILDID_SELF).
+std::vector<std::pair<HWND, LONG>> g_liveChanges;
+void CALLBACK RecordLiveChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD,
+                               DWORD) {
+  g_liveChanges.emplace_back(hwnd, child == CHILDID_SELF ? object : 0);
+}
+
+TEST_F(Win32WindowTest, EveryOkRaisesALiveRegionChangeOnTheOutputThenTheMessage) {
+  if (platform::UiaNotifications::FromSystem().raise != nullptr) {
+    GTEST_SKIP() << "this system raises UI Automation notifications instead";
+  }
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED,
+                                       nullptr, RecordLiveChange, GetCurrentProcessId(), 0,
+                                       WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  const std::pair output{GetDlgItem(Main(), IDC_OUTPUT), LONG{OBJID_CLIENT}};
+  const std::pair message{GetDlgItem(Main(), IDC_ERRORS), LONG{OBJID_CLIENT}};
+  const struct {
+    const char* input;
+    bool enter;  // Enter in the input box, or a click on OK
+    std::vector<std::pair<HWND, LONG>> raised;
+  } presses[] = {
+      {"ff", false, {output}},
+      {"zz", true, {output, message}},
+      {"1", true, {output}},  // the message box emptied: nothing to read there
+  };
+  for (const auto& press : presses) {
+    g_liveChanges.clear();
+    driver_.Type(IDC_INPUT, press.input);
+    if (press.enter) {
+      driver_.PressEnter();
+    } else {
+      driver_.Click(IDOK);
+    }
+    driver_.Pump();
+    EXPECT_EQ(g_liveChanges, press.raised) << press.input << (press.enter ? " Enter" : " OK");
+  }
+  // OK in the version box closes it and says nothing.
+  g_liveChanges.clear();
+  EXPECT_EQ(driver_.ChooseSystemMenuItem(IDM_ABOUTBOX).templateId, IDD_VERSIONBOX);
+  driver_.Pump();
+  EXPECT_TRUE(g_liveChanges.empty());
+  UnhookWinEvent(hook);
+}
+
+// UI Automation as Windows 10 and later have it, stood in for: each
+// notification as "box kind/processing text (activity)", and every
+// provider released.
+struct FakeUia {
+  struct Provider final : IUnknown {
+    explicit Provider(HWND b) : box(b) { ++alive; }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+      *out = nullptr;
+      return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override {
+      --alive;
+      delete this;
+      return 0;
+    }
+    HWND box;
+  };
+  static inline int alive = 0;
+  static inline std::vector<std::wstring> raised;
+  static HRESULT WINAPI Host(HWND hwnd, IUnknown** provider) {
+    *provider = new Provider(hwnd);
+    return S_OK;
+  }
+  static HRESULT WINAPI Raise(IUnknown* provider, int kind, int processing, BSTR text, BSTR activity) {
+    const int id = GetDlgCtrlID(static_cast<Provider*>(provider)->box);
+    raised.push_back(std::wstring(id == IDC_OUTPUT ? L"output " : id == IDC_ERRORS ? L"message " : L"? ") +
+                     std::to_wstring(kind) + L"/" + std::to_wstring(processing) + L" " + text + L" (" +
+                     activity + L")");
+    return S_OK;
+  }
+};
+
+TEST_F(Win32WindowTest, OkNotifiesTheOutputWithItsLabelThenTheMessage) {
+  const struct {
+    const char* input;
+    std::vector<std::wstring> raised;
+  } presses[] = {
+      {"ff", {L"output 2/1 Output 11111111 (Radixel.Output)"}},
+      {"fz", {L"output 2/1 Output 240. (Radixel.Output)",
+              L"message 2/0 Your entered an illegal char. (Radixel.Message)"}},
+  };
+  platform::PressAnnouncement announcement({FakeUia::Host, FakeUia::Raise});
+  driver_.Click(IDC_HEX_TO_BIN);
+  for (const auto& press : presses) {
+    driver_.Type(IDC_INPUT, press.input);
+    driver_.PressEnter();
+    FakeUia::raised.clear();
+    announcement.Announce(Main());
+    EXPECT_EQ(FakeUia::raised, press.raised) << press.input;
+  }
+  EXPECT_EQ(FakeUia::alive, 0);
 }
 
 // --- The modal loop and the application start ------------------------------
