@@ -71,12 +71,32 @@ for pkg in "${wanted[@]}"; do
 done
 echo "install-deps: installing ${wanted[*]}"
 export DEBIAN_FRONTEND=noninteractive
-run apt-get update -qq
+# A mirror in the middle of a sync serves lists and packages of the wrong
+# size for a few minutes: each step is tried again after a pause, and the
+# install goes on with the lists there are when an update keeps failing
+# (it then says which package it could not find).
+update_lists() {
+  local try
+  for try in 1 2 3 4; do
+    run apt-get update -qq && return 0
+    echo "install-deps: apt-get update failed (try $try of 4)" >&2
+    sleep $((try * 30))
+  done
+  echo "install-deps: going on with the package lists this machine has" >&2
+}
+update_lists
 log="$(mktemp)"
-if ! run apt-get install -y -qq --no-install-recommends "${wanted[@]}" >"$log" 2>&1; then
-  echo "install-deps: apt-get could not install: ${wanted[*]} (its output: $log)" >&2
-  tail -n 5 "$log" >&2
-  exit 1
-fi
+for try in 1 2 3; do
+  run apt-get install -y -qq --no-install-recommends "${wanted[@]}" >"$log" 2>&1 && break
+  if [[ $try -eq 3 ]]; then
+    echo "install-deps: apt-get could not install: ${wanted[*]} (its output: $log)" >&2
+    tail -n 5 "$log" >&2
+    exit 1
+  fi
+  echo "install-deps: apt-get install failed (try $try of 3); updating and trying again" >&2
+  tail -n 2 "$log" >&2
+  sleep $((try * 30))
+  update_lists
+done
 rm -f "$log"
 finish "$@"
