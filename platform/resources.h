@@ -53,6 +53,14 @@ enum class ControlClass { kButton, kEdit, kStatic };
 // Identifier of a control the program never addresses.
 inline constexpr int kStaticId = -1;
 
+// What assistive technology is told about an edit box after a press of its
+// dialog's OK button that leaves the dialog open (platform/announcements.h).
+enum class Announced : std::uint8_t {
+  kNo,
+  kResult,   // the box's label and its text: "Output 11111111"
+  kMessage,  // the box's text alone, when it holds one
+};
+
 struct ControlTemplate {
   int id;
   ControlClass cls;
@@ -60,6 +68,7 @@ struct ControlTemplate {
   int x, y, cx, cy;  // dialog units
   std::uint32_t style;
   int iconId = 0;  // for an icon static: the icon resource shown
+  Announced announced = Announced::kNo;  // for an edit box
 
   bool IsRadioButton() const {
     return cls == ControlClass::kButton &&

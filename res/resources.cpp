@@ -33,7 +33,8 @@ constexpr ControlTemplate kConverterControls[] = {
     {kStaticId, kStatic, "Input", 5, 10, 50, 8, kControl | kSsLeft | kGroup},
     {IDC_INPUT, kEdit, "", 5, 25, 65, 14, kEditBox},
     {kStaticId, kStatic, "Output", 5, 50, 55, 8, kControl | kSsLeft | kGroup},
-    {IDC_OUTPUT, kEdit, "", 5, 65, 65, 14, kEditBox},
+    // After OK a screen reader hears the result, then the message if any.
+    {IDC_OUTPUT, kEdit, "", 5, 65, 65, 14, kEditBox, 0, Announced::kResult},
     // The mode group takes one tab stop: the template gives it to the first
     // button, and the checked button holds it from then on.
     {IDC_HEX_TO_DEC, kButton, "Hex to Dec", 85, 20, 55, 10,
@@ -44,7 +45,7 @@ constexpr ControlTemplate kConverterControls[] = {
     {IDC_BIN_TO_HEX, kButton, "Bin to Hex", 85, 80, 55, 10, kControl | kBsAutoRadioButton},
     {IDC_BIN_TO_DEC, kButton, "Bin to Dec", 85, 95, 60, 10, kControl | kBsAutoRadioButton},
     {kStaticId, kButton, "", 80, 10, 70, 100, kControl | kBsGroupBox},
-    {IDC_ERRORS, kEdit, "", 5, 115, 145, 14, kEditBox},
+    {IDC_ERRORS, kEdit, "", 5, 115, 145, 14, kEditBox, 0, Announced::kMessage},
     {kStaticId, kStatic, "Error Messages", 5, 100, 65, 8, kControl | kSsLeft | kGroup},
 };
 
