@@ -23,6 +23,7 @@
 #include <QWindow>
 #include <limits>
 
+#include "platform/announcements.h"
 #include "platform/messages.h"
 #include "systems/qt/lib/ico_image.h"
 
@@ -49,9 +50,6 @@ QString WithoutMnemonics(const QString& text) {
 
 std::uint32_t ButtonKind(const ControlTemplate& c) { return c.style & kBsTypeMask; }
 std::uint32_t StaticKind(const ControlTemplate& c) { return c.style & kSsTypeMask; }
-bool IsLabel(const ControlTemplate& c) {
-  return c.cls == ControlClass::kStatic && StaticKind(c) != kSsIcon;
-}
 
 // A radio button that tells its dialog whenever a person checks it: by the
 // mouse, the keyboard or an accessibility action. A click reports once,
@@ -318,23 +316,13 @@ void DialogWindow::NameEditBoxesByTheirLabels() {
   // mnemonic then also moves the focus to its box.
   for (const auto& [edit, editWidget] : controls_) {
     if (edit->cls != ControlClass::kEdit) continue;
-    const ControlTemplate* bestLabel = nullptr;
-    QLabel* best = nullptr;
-    int bestGap = std::numeric_limits<int>::max();
-    for (const auto& [label, labelWidget] : controls_) {
-      if (!IsLabel(*label) || (label->style & kSsNoPrefix)) continue;
-      const int gap = edit->y - (label->y + label->cy);
-      const bool overlaps = label->x < edit->x + edit->cx && edit->x < label->x + label->cx;
-      if (gap >= 0 && overlaps && gap < bestGap) {
-        bestLabel = label;
-        best = static_cast<QLabel*>(labelWidget);
-        bestGap = gap;
-      }
-    }
-    if (best) {
+    const ControlTemplate* label = LabelAbove(template_, *edit);
+    for (const auto& [c, widget] : controls_) {
+      auto* shown = qobject_cast<QLabel*>(widget);
+      if (c != label || shown == nullptr) continue;
       // With a buddy the label itself shows and acts on its mnemonic.
-      best->setText(FromBytes(bestLabel->text));
-      best->setBuddy(editWidget);
+      shown->setText(FromBytes(label->text));
+      shown->setBuddy(editWidget);
     }
   }
 }

@@ -11,6 +11,7 @@
 #include "platform/messages.h"
 #include "systems/qt/lib/dialog_window.h"
 #include "systems/qt/lib/ico_image.h"
+#include "systems/qt/lib/line_edit_accessible.h"
 
 namespace radixel::platform::qt {
 
@@ -30,7 +31,7 @@ using MenuEntries = std::vector<DialogWindow::MenuEntry>;
 MenuEntries* Entries(MenuHandle menu) { return reinterpret_cast<MenuEntries*>(menu); }
 }  // namespace
 
-QtWindowSystem::QtWindowSystem() = default;
+QtWindowSystem::QtWindowSystem() { LineEditAccessible::Install(); }
 
 QtWindowSystem::~QtWindowSystem() {
   while (!windows_.empty()) DestroyWindow(windows_.back()->Handle());

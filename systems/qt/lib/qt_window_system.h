@@ -1,8 +1,9 @@
 // The Qt 6 Widgets window system: each dialog a top-level window built from
 // its template (DialogWindow), modal loops as nested Qt event loops with the
 // owner disabled, icons decoded from the program's .ico resource, painting
-// through the client area's paint events. A QApplication must exist while
-// it is in use.
+// through the client area's paint events, the edit boxes' accessible
+// interface of its own (line_edit_accessible.h). A QApplication must exist
+// before it is built and while it is in use.
 #pragma once
 
 #include <memory>
