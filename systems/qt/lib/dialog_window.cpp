@@ -102,7 +102,7 @@ class ClientArea final : public QWidget {
 };
 
 DialogWindow::DialogWindow(const DialogTemplate& dialog, DialogWindow* owner, MessageSink& sink)
-    : template_(dialog), owner_(owner), sink_(sink) {
+    : template_(dialog), owner_(owner), sink_(sink), announcer_(this) {
   setObjectName(QStringLiteral("dialog%1").arg(dialog.id));
   setWindowTitle(FromBytes(dialog.caption));
 
@@ -431,6 +431,17 @@ void DialogWindow::SendCommand(int id, std::uint32_t code) {
   const auto wParam = static_cast<std::uintptr_t>((static_cast<std::uint32_t>(id) & 0xFFFFu) |
                                                   ((code & 0xFFFFu) << 16));
   Send(msg::kCommand, wParam, 0);
+  // A press of OK that leaves the window open has written its results into
+  // the boxes by now: a screen reader is told them.
+  if (id == msg::kIdOk && code == msg::kBnClicked && !ended_ && isVisible()) AnnouncePress();
+}
+
+void DialogWindow::AnnouncePress() {
+  QStringList texts;
+  for (const std::string& text : AnnouncementsAfterOk(CurrentWindowSystem(), Handle(), template_)) {
+    texts.append(QString::fromStdString(text));
+  }
+  if (!texts.isEmpty()) announcer_.Announce(texts);
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {

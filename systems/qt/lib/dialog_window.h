@@ -3,7 +3,8 @@
 // dialog units. It turns what a person does into the messages the program
 // expects (WM_COMMAND for buttons, radio buttons, edit changes and menu
 // items; WM_SYSCOMMAND for the system menu and the window's close button;
-// WM_PAINT) and hands them to the window's message sink.
+// WM_PAINT) and hands them to the window's message sink. After a press of
+// OK that leaves it open it tells a screen reader the results.
 //
 // Linux window managers keep their window menu to themselves, so the
 // dialog offers its own system menu as a pop-up, from Alt+Space and from a
@@ -18,6 +19,7 @@
 
 #include "platform/resources.h"
 #include "platform/window_system.h"
+#include "systems/qt/lib/announcer.h"
 #include "systems/qt/lib/dialog_units.h"
 
 class QAbstractButton;
@@ -131,11 +133,14 @@ class DialogWindow final : public QDialog {
   // Whether every caption shows whole at the current geometry.
   bool TextFits() const;
   void RadioChecked(QAbstractButton* button);
+  // Tells a screen reader the boxes the template marks (AnnouncementsAfterOk).
+  void AnnouncePress();
   const ControlTemplate* TemplateOf(const QWidget* control) const;
 
   const DialogTemplate& template_;
   DialogWindow* owner_;
   MessageSink& sink_;
+  Announcer announcer_;
   BaseUnits units_;
   ClientArea* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
