@@ -163,6 +163,20 @@ void DialogWindow::BuildMenuBar() {
     const int id = static_cast<int>(item.command);
     connect(action, &QAction::triggered, this, [this, id] { SendCommand(id, 0); });
   }
+  // F10 puts the focus on the menu bar and takes it back, as on Windows.
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  f10->setContext(Qt::WindowShortcut);
+  connect(f10, &QShortcut::activated, this, [this] { ToggleMenuBarFocus(); });
+}
+
+void DialogWindow::ToggleMenuBarFocus() {
+  // The menu bar takes the focus and lets it go through Alt, pressed and
+  // released alone, which it watches for on its window; F10 hands it the
+  // same keys, so it behaves just as with Alt.
+  QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+  QCoreApplication::sendEvent(this, &press);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+  QCoreApplication::sendEvent(this, &release);
 }
 
 QRect DialogWindow::ControlRect(const ControlTemplate& c) const {

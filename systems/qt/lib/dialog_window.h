@@ -117,6 +117,7 @@ class DialogWindow final : public QDialog {
 
  private:
   void BuildMenuBar();
+  void ToggleMenuBarFocus();
   void BuildControls();
   QWidget* BuildControl(const ControlTemplate& control);
   void NameEditBoxesByTheirLabels();
