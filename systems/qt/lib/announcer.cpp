@@ -36,6 +36,8 @@ class NoticeAccessible final : public QAccessibleObject {
 Announcer::Announcer(QWidget* window) : window_(window) {}
 
 void Announcer::Announce(const QStringList& texts) {
+  told_ = texts;
+  ++timesTold_;
   if (!QAccessible::isActive()) return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
   for (const QString& text : texts) {

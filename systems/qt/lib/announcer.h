@@ -22,11 +22,18 @@ class Announcer final {
   Announcer(const Announcer&) = delete;
   Announcer& operator=(const Announcer&) = delete;
 
-  // Tells `texts`, one after the other.
+  // Tells `texts`, one after the other, where assistive technology is
+  // listening (QAccessible::isActive).
   void Announce(const QStringList& texts);
+  // The texts of the last announcement, listened to or not (for tests:
+  // without a screen reader Qt delivers no accessibility events).
+  const QStringList& LastTold() const { return told_; }
+  int TimesTold() const { return timesTold_; }
 
  private:
   QWidget* window_;
+  QStringList told_;
+  int timesTold_ = 0;
   QList<QObject*> notices_;  // children of the window, made as needed
 };
 

@@ -106,6 +106,11 @@ class DialogWindow final : public QDialog {
   // Sets or clears a check mark as the program does: no notification.
   void Check(int id, bool checked);
 
+  // --- What tests look at ---------------------------------------------------
+  // The texts the last press of OK told a screen reader.
+  const QStringList& LastAnnounced() const { return announcer_.LastTold(); }
+  int TimesAnnounced() const { return announcer_.TimesTold(); }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;

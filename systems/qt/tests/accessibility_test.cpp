@@ -1,12 +1,20 @@
 // The person-level path once more, as a screen reader takes it: through the
 // accessibility interfaces alone (names, the radio buttons' toggle action,
-// OK's press action, the boxes' texts, the menu bar's items).
+// OK's press action, the boxes' texts, what is told after OK, the
+// menu bar's items), and the questions a screen reader asks about a box's
+// text.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleEditableTextInterface>
 #include <QTest>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
 
 #include "res/resource_ids.h"
 #include "systems/qt/tests/qt_driver.h"
@@ -35,6 +43,34 @@ void Retype(QAccessibleInterface* box, const QString& text) {
   editable->deleteText(0, box->textInterface()->characterCount());
   editable->insertText(0, text);
 }
+
+// Ends the whole run, failed, when it is not destroyed within `seconds`:
+// a question that never returns must not hang the tests.
+class Watchdog {
+ public:
+  Watchdog(const char* what, int seconds)
+      : thread_([this, what, seconds] {
+          std::unique_lock lock(mutex_);
+          if (!done_.wait_for(lock, std::chrono::seconds(seconds), [this] { return finished_; })) {
+            std::fprintf(stderr, "Watchdog: %s did not return within %d s\n", what, seconds);
+            std::_Exit(1);
+          }
+        }) {}
+  ~Watchdog() {
+    {
+      std::lock_guard lock(mutex_);
+      finished_ = true;
+    }
+    done_.notify_one();
+    thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool finished_ = false;
+  std::thread thread_;
+};
 
 class AccessibilityTest : public ::testing::Test {
  protected:
@@ -69,15 +105,18 @@ TEST_F(AccessibilityTest, ConvertsThroughTheActionsAlone) {
     const char* input;
     const char* output;
     const char* errors;
+    QStringList announced;  // in this order
   };
   const Row rows[] = {
-      {"BinToDec", "Bin to Dec", MODE_BIN_TO_DEC, "101", "5.", ""},
-      {"HexToBin", "Hex to Bin", MODE_HEX_TO_BIN, "ff", "11111111", ""},
-      {"DecToHexIllegal", "Dec to Hex", MODE_DEC_TO_HEX, "-5", "11111111", "Your entered an illegal char."},
+      {"BinToDec", "Bin to Dec", MODE_BIN_TO_DEC, "101", "5.", "", {"Output 5."}},
+      {"HexToBin", "Hex to Bin", MODE_HEX_TO_BIN, "ff", "11111111", "", {"Output 11111111"}},
+      {"DecToHexIllegal", "Dec to Hex", MODE_DEC_TO_HEX, "-5", "11111111", "Your entered an illegal char.",
+       {"Output 11111111", "Your entered an illegal char."}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     Retype(Edit("Input"), row.input);
+    const int told = person_.window().TimesAnnounced();
     QAccessibleInterface* radio = Radio(row.radio);
     radio->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(radio->state().checked);
@@ -90,7 +129,87 @@ TEST_F(AccessibilityTest, ConvertsThroughTheActionsAlone) {
                                  TextOf(Edit("Error Messages")) == row.errors; }, 2000);
     EXPECT_EQ(TextOf(Edit("Output")), row.output);
     EXPECT_EQ(TextOf(Edit("Error Messages")), row.errors);
+    // (An offscreen Qt delivers no accessibility events; the screen-reader
+    // check hears them.)
+    EXPECT_EQ(person_.window().TimesAnnounced(), told + 1);
+    EXPECT_EQ(person_.window().LastAnnounced(), row.announced);
     EXPECT_FALSE(person_.HasEnded(nullptr));
+  }
+}
+
+TEST_F(AccessibilityTest, EveryBoxAnswersForEveryBoundaryAndOffset) {
+  const QAccessible::TextBoundaryType boundaries[] = {
+      QAccessible::CharBoundary,      QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+      QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary};
+  struct Box {
+    const char* name;
+    int id;
+    const char* text;
+  };
+  const Box boxes[] = {{"Input", IDC_INPUT, "ff 1a"},
+                       {"Output", IDC_OUTPUT, "11111111"},
+                       {"Error Messages", IDC_ERRORS, "Your entered an illegal char."}};
+  for (const Box& box : boxes) {
+    SCOPED_TRACE(box.name);
+    person_.Type(box.id, box.text);
+    QAccessibleTextInterface* text = Edit(box.name)->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QString whole = QString::fromUtf8(box.text);
+    const int length = static_cast<int>(whole.size());
+    ASSERT_EQ(text->characterCount(), length);
+    // Qt 6.4's own interface never returns for a word or a sentence at the end.
+    const Watchdog watchdog("a question about a box's text", 10);
+    for (QAccessible::TextBoundaryType boundary : boundaries) {
+      for (int offset = 0; offset <= length; ++offset) {
+        SCOPED_TRACE(::testing::Message() << "boundary " << boundary << ", offset " << offset);
+        int start = -2;
+        int end = -2;
+        const QString at = text->textAtOffset(offset, boundary, &start, &end);
+        EXPECT_EQ(at, whole.mid(start, end - start));
+        if (offset == length && boundary <= QAccessible::SentenceBoundary) {
+          EXPECT_TRUE(at.isEmpty() && start == offset && end == offset);
+        } else {
+          EXPECT_TRUE(start <= offset && offset <= end && start < end && end <= length);
+        }
+        const QString before = text->textBeforeOffset(offset, boundary, &start, &end);
+        EXPECT_TRUE(0 <= start && start <= end && end <= offset) << start << " " << end;
+        EXPECT_EQ(before, whole.mid(start, end - start));
+        const QString after = text->textAfterOffset(offset, boundary, &start, &end);
+        EXPECT_TRUE(offset <= start && start <= end && end <= length) << start << " " << end;
+        EXPECT_EQ(after, whole.mid(start, end - start));
+      }
+    }
+    // One attribute run over the whole text, so a screen reader reads it all.
+    for (int offset = 0; offset <= length; ++offset) {
+      int start = -2;
+      int end = -2;
+      text->attributes(offset, &start, &end);
+      EXPECT_EQ(start, 0);
+      EXPECT_EQ(end, length);
+    }
+  }
+  // The pieces themselves, where a screen reader reads them.
+  struct Piece {
+    QAccessible::TextBoundaryType boundary;
+    int offset;
+    const char* at;
+    const char* before;
+    const char* after;
+  };
+  const Piece pieces[] = {
+      {QAccessible::CharBoundary, 1, "f", "f", " "},  {QAccessible::WordBoundary, 0, "ff", "", " "},
+      {QAccessible::WordBoundary, 4, "1a", " ", ""},  {QAccessible::WordBoundary, 5, "", "1a", ""},
+      {QAccessible::LineBoundary, 5, "ff 1a", "", ""}, {QAccessible::CharBoundary, 5, "", "a", ""},
+  };
+  person_.Type(IDC_INPUT, "ff 1a");
+  QAccessibleTextInterface* input = Edit("Input")->textInterface();
+  for (const Piece& piece : pieces) {
+    SCOPED_TRACE(::testing::Message() << "boundary " << piece.boundary << ", offset " << piece.offset);
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(input->textAtOffset(piece.offset, piece.boundary, &start, &end), piece.at);
+    EXPECT_EQ(input->textBeforeOffset(piece.offset, piece.boundary, &start, &end), piece.before);
+    EXPECT_EQ(input->textAfterOffset(piece.offset, piece.boundary, &start, &end), piece.after);
   }
 }
 
