@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb web web-test reproducible clean
+.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb web web-test screen-reader-check reproducible clean
 
 run:
 	tools/install-deps.sh core qt
@@ -94,6 +94,14 @@ web-test: web
 	cmake --preset web-test
 	cmake --build --preset web-test --target web_person_test web_dom_constants_test radixel-cli
 	ctest --preset web-test
+
+# A real screen reader (Orca, headless) over the Qt window, driven by keys
+# alone, asserting on what it says.
+screen-reader-check:
+	tools/install-deps.sh core qt screen-reader
+	cmake --preset asan
+	cmake --build --preset asan --target radixel
+	tools/screen-reader-check.sh qt --program build/asan/bin/radixel
 
 # Builds the Windows download and the page twice, in two folders, and
 # compares them byte for byte (tools/check-reproducible.sh deb: the .deb).

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [wayland] [bench] [fuzz] [win32] [win32-emulation]
-#                         [screenshots] [deb] [win32-dist] [web] [reproducible]
+#                         [screenshots] [deb] [win32-dist] [web] [screen-reader] [reproducible]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -34,6 +34,9 @@ declare -A groups=(
   # WebDriver; npm (Debian's, unless the machine has one) brings what
   # drives Firefox and checks accessibility.
   [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb xauth $(command -v npm >/dev/null || echo npm)"
+  # Orca, headless, speaking through speech-dispatcher and espeak-ng into
+  # libao's null output, on its own X server and accessibility bus.
+  [screen-reader]="orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4 espeak-ng at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool"
   # What tools/check-reproducible.sh shows a difference with.
   [reproducible]="diffoscope-minimal"
 )
