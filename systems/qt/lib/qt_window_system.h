@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/window_system.h"
+#include "systems/qt/lib/focus_retold.h"
 
 namespace radixel::platform::qt {
 
@@ -67,6 +68,7 @@ class QtWindowSystem final : public WindowSystem {
   std::vector<DialogWindow*> windows_;
   std::vector<std::unique_ptr<IconRecord>> icons_;
   std::vector<std::unique_ptr<PaintRecord>> paints_;
+  FocusRetold focusRetold_;
 };
 
 }  // namespace radixel::platform::qt
