@@ -5,14 +5,15 @@
 # win32: radixel.exe, radixel-cli.exe, the zip and setup.exe; web:
 # radixel.html; deb: the .deb files (minutes longer: tests are not run).
 # The copies are build/reproducible/first and ".../second copy", a path
-# with a space; the second is built after the first (another wall time),
-# with another umask, locale and time zone. SOURCE_DATE_EPOCH is left
-# unset: the build takes the time of debian/changelog's top entry itself.
+# with a space; the second is built with its clock 400 days and 7 hours
+# ahead (faketime), with another umask, locale and time zone.
+# SOURCE_DATE_EPOCH is left unset: the build takes the time of
+# debian/changelog's top entry itself.
 # --reuse-build takes the project's own build trees (build/win32, build/web,
 # build/deb) as the first build, brought up to date where needed: CI, which
 # has just built them, then builds each artefact only once more.
-# For a file that differs it prints diffoscope's first differences
-# (installing diffoscope then) and exits 1.
+# For a file that differs it prints diffoscope's first differences and
+# exits 1.
 # Needs what the artefacts' own builds need (make win32-dist, make web, make deb).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -25,6 +26,13 @@ if [[ ${1:-} == --reuse-build ]]; then
 fi
 if [[ $# -gt 0 ]]; then artefacts=("$@"); else artefacts=(win32 web); fi
 unset SOURCE_DATE_EPOCH
+
+# The second build's clock. Only the clock moves (NO_FAKE_STAT): by default
+# libfaketime moves the times stat() reports for files by as much, which no
+# later build sees. makensis packs each file with its modification time,
+# which the build sets to the release's; it would then pack them 400 days
+# later and the installer would differ for a reason of the check's own.
+later=(env NO_FAKE_STAT=1 faketime -f +400.3d)
 
 # build ARTEFACT TREE: builds ARTEFACT in TREE, only the targets it needs.
 build() {
@@ -51,10 +59,16 @@ outputs() {
 }
 
 show_difference() {
-  "$root/tools/install-deps.sh" reproducible >/dev/null
   diffoscope --text - --max-text-report-size 20000 "$1" "$2" | head -n 60 || true
 }
 
+"$root/tools/install-deps.sh" reproducible
+ahead=$(( $("${later[@]}" date +%s) - $(date +%s) ))
+if (( ahead < 400 * 86400 )); then
+  echo "check-reproducible: faketime did not move the clock (${ahead} s ahead)" >&2
+  exit 1
+fi
+export -f build
 status=0
 for artefact in "${artefacts[@]}"; do
   case $artefact in
@@ -68,7 +82,8 @@ for artefact in "${artefacts[@]}"; do
   "$root/tools/copy-tree.sh" "$second"
   start=$SECONDS
   (umask 022 && LC_ALL=C.UTF-8 TZ=UTC build "$first") || { echo "check-reproducible: $artefact: the first build failed" >&2; exit 1; }
-  (umask 077 && LC_ALL=C TZ=XYZ-13 build "$second") || { echo "check-reproducible: $artefact: the second build failed" >&2; exit 1; }
+  (umask 077 && export artefact LC_ALL=C TZ=XYZ-13 &&
+    "${later[@]}" bash -c 'build "$1"' - "$second") || { echo "check-reproducible: $artefact: the second build failed" >&2; exit 1; }
   echo "== $artefact: built twice in $((SECONDS - start)) s"
   mapfile -t files < <(outputs "$first")
   [[ ${#files[@]} -gt 0 ]] || { echo "check-reproducible: $artefact: nothing was built" >&2; exit 1; }

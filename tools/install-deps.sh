@@ -37,8 +37,9 @@ declare -A groups=(
   # Orca, headless, speaking through speech-dispatcher and espeak-ng into
   # libao's null output, on its own X server and accessibility bus.
   [screen-reader]="orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4 espeak-ng at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool"
-  # What tools/check-reproducible.sh shows a difference with.
-  [reproducible]="diffoscope-minimal"
+  # What tools/check-reproducible.sh moves the second build's clock with,
+  # and shows a difference with.
+  [reproducible]="faketime diffoscope-minimal"
 )
 
 # The page's tests' npm packages (systems/web/tests/package-lock.json),
