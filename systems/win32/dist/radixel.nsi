@@ -66,6 +66,12 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "(C) 2026 The Radixel developers"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "Show the README"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 
+; The welcome and finish pages unpack their picture into $PLUGINSDIR, in
+; the installer and in the uninstaller makensis packs into it. It goes in
+; without a date (File stores the source's modification time by default),
+; so neither depends on when the picture was drawn; the program's files
+; below keep theirs, the release's.
+SetDateSave off
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
@@ -77,6 +83,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "(C) 2026 The Radixel developers"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_UNPAGE_FINISH
+SetDateSave on
 
 !insertmacro MUI_LANGUAGE "English"
 
