@@ -12,7 +12,8 @@
 # --reuse-build takes the project's own build trees (build/win32, build/web,
 # build/deb) as the first build, brought up to date where needed: CI, which
 # has just built them, then builds each artefact only once more.
-# For a file that differs it prints diffoscope's first differences and
+# For a file that differs it prints diffoscope's first differences (for
+# setup.exe first what it and its uninstaller pack, with their times) and
 # exits 1.
 # Needs what the artefacts' own builds need (make win32-dist, make web, make deb).
 set -euo pipefail
@@ -58,7 +59,26 @@ outputs() {
   esac
 }
 
+# installer_contents SETUP DIR: unpacks the installer SETUP into DIR and
+# lists each file it packs, then each the uninstaller inside it packs, with
+# the time makensis stored for it and its sha256. diffoscope sees only the
+# installer's compressed bytes.
+installer_contents() {
+  local exe=$1 dir=$2
+  7z x -y -o"$dir" "$exe" >/dev/null
+  7z l -slt "$exe" | awk -F' = ' '$1 == "Path" { path = $2 } $1 == "Modified" { print path ": " ($2 == "" ? "no time" : "time " $2) }'
+  (cd "$dir" && find . -type f -printf '%P\0' | sort -z | xargs -0 sha256sum)
+  if [[ -f $dir/uninstall.exe ]]; then
+    echo "-- packed in uninstall.exe:"
+    installer_contents "$dir/uninstall.exe" "$dir.uninstall"
+  fi
+}
+
 show_difference() {
+  if [[ $1 == *-setup.exe ]]; then
+    diff -u --label "$1" --label "$2" <(installer_contents "$1" "$work/contents/first") \
+      <(installer_contents "$2" "$work/contents/second") | head -n 40 || true
+  fi
   diffoscope --text - --max-text-report-size 20000 "$1" "$2" | head -n 60 || true
 }
 

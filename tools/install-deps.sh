@@ -38,8 +38,8 @@ declare -A groups=(
   # libao's null output, on its own X server and accessibility bus.
   [screen-reader]="orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4 espeak-ng at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool"
   # What tools/check-reproducible.sh moves the second build's clock with,
-  # and shows a difference with.
-  [reproducible]="faketime diffoscope-minimal"
+  # and shows a difference with (p7zip-full unpacks the installer).
+  [reproducible]="faketime diffoscope-minimal p7zip-full"
 )
 
 # The page's tests' npm packages (systems/web/tests/package-lock.json),
