@@ -33,6 +33,9 @@ unset SOURCE_DATE_EPOCH
 # later build sees. makensis packs each file with its modification time,
 # which the build sets to the release's; it would then pack them 400 days
 # later and the installer would differ for a reason of the check's own.
+# The whole second build runs under it, since any step may read the clock:
+# the compilers, makensis, and emcc with the node it runs, which all keep
+# working under it. None of these builds starts Wine (only their tests do).
 later=(env NO_FAKE_STAT=1 faketime -f +400.3d)
 
 # build ARTEFACT TREE: builds ARTEFACT in TREE, only the targets it needs.
