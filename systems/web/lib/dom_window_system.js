@@ -64,9 +64,34 @@ mergeInto(LibraryManager.library, {
         waiter(RadixelDom.queue.shift());
       });
     },
-    // True when the program waits for input and nothing is queued: what a
-    // person did has been fully handled.
-    idle: function() { return RadixelDom.waiter !== null && RadixelDom.queue.length === 0; },
+    // True when the program waits for input, nothing is queued and nothing
+    // waits to be announced: what a person did has been fully handled.
+    idle: function() {
+      return RadixelDom.waiter !== null && RadixelDom.queue.length === 0 && !RadixelDom.announceTimer;
+    },
+
+    // --- What a screen reader is told -------------------------------------------
+    // The page's polite live region (radixel_dom_page makes it), unseen, and
+    // the lines waiting to go into it.
+    announcer: null,
+    announceTimer: 0,
+    ANNOUNCE_DELAY_MS: 100,
+    // Puts LINES, in order, into the live region. The region is emptied at
+    // once and filled a moment later: a browser tells a screen reader of a
+    // live region only where it has seen its text change, so a result like
+    // the one before it is read again too. A later announcement replaces
+    // one still waiting.
+    announce: function(lines) {
+      var D = RadixelDom;
+      clearTimeout(D.announceTimer);
+      D.announcer.textContent = '';
+      D.announceTimer = setTimeout(function() {
+        D.announceTimer = 0;
+        var all = document.createDocumentFragment();
+        lines.forEach(function(line) { D.element('div', '', all).textContent = line; });
+        D.announcer.appendChild(all);
+      }, D.ANNOUNCE_DELAY_MS);
+    },
 
     // A text of `length` bytes of UTF-8 at `pointer`, NULs and all; a byte
     // sequence that is not UTF-8 shows as U+FFFD, as the browser decodes it.
@@ -550,6 +575,27 @@ mergeInto(LibraryManager.library, {
       if (best) best.el.htmlFor = edit.input.id;
     });
 
+    if (w.owned) {
+      // A box is described by its texts, so that a screen reader reads them
+      // as it opens: the box itself, and its default button, which takes
+      // the focus then. Orca reads them with the box where the browser
+      // presents the box as the focus enters it (Chromium), and with the
+      // button where it presents the button alone (Firefox); once either way.
+      var texts = [];
+      w.controls.forEach(function(c, i) {
+        if (c.cls !== D.STATIC || c.icon || c.el.hidden) return;
+        c.el.id = 'rx' + key + '-' + i;
+        texts.push(c.el.id);
+      });
+      if (texts.length) {
+        var described = [w.el];
+        w.controls.forEach(function(c) {
+          if (c.cls === D.BUTTON && (c.style & 0xF) === D.BS_DEFPUSHBUTTON) described.push(c.input);
+        });
+        described.forEach(function(e) { e.setAttribute('aria-describedby', texts.join(' ')); });
+      }
+    }
+
     // Measured where the page lays it out, unseen.
     var parent = w.owned ? document.body : document.getElementById('rx-desktop');
     parent.appendChild(w.el);
@@ -710,15 +756,25 @@ mergeInto(LibraryManager.library, {
     }
   },
 
+  radixel_dom_announce__deps: ['$RadixelDom'],
+  radixel_dom_announce: function(text, length) {
+    RadixelDom.announce(RadixelDom.text(text, length).split('\n'));
+  },
+
   radixel_dom_show_restart__deps: ['$RadixelDom'],
   radixel_dom_show_restart: function(line, lineLength, button, buttonLength) {
     var D = RadixelDom;
     var p = D.element('p', 'rx-ended', document.getElementById('rx-desktop'));
     p.setAttribute('role', 'status');
-    D.element('span', '', p).textContent = D.text(line, lineLength) + ' ';
+    var said = D.element('span', '', p);
+    said.id = 'rx-ended-line';
+    said.textContent = D.text(line, lineLength) + ' ';
     var b = D.element('button', '', p);
     b.type = 'button';
     b.textContent = D.text(button, buttonLength);
+    // The button takes the focus, and a screen reader reads its
+    // description with it: the line that says the dialog has ended.
+    b.setAttribute('aria-describedby', said.id);
     b.addEventListener('click', function() {
       p.remove();
       D.post(0, 0, 0, 0);
@@ -753,6 +809,9 @@ mergeInto(LibraryManager.library, {
     delete document.documentElement.dataset.ready;
     delete document.documentElement.dataset.result;
     window.addEventListener('resize', RadixelDom.fit);
+    var region = RadixelDom.element('div', 'rx-unseen', document.getElementById('rx-desktop'));
+    region.setAttribute('aria-live', 'polite');
+    RadixelDom.announcer = region;
     window.radixelPage = {
       idle: RadixelDom.idle,
       changes: function(id) { return RadixelDom.changes[id] || 0; },

@@ -31,6 +31,7 @@ void radixel_dom_append_system_menu(int key, std::uint32_t flags, std::uint32_t 
                                     int length);
 int radixel_dom_load_icon(const unsigned char* ico, int size);
 void radixel_dom_set_icon(int key, int big, int pageIcon);
+void radixel_dom_announce(const char* text, int length);
 void radixel_dom_show_restart(const char* line, int lineLength, const char* button, int buttonLength);
 // Offers the page's state to its tests and measurements.
 void radixel_dom_page();
@@ -155,9 +156,17 @@ void WebWindowSystem::Dispatch(const Event& event) {
   // Input to a window that waits for one of its boxes is dropped, as the
   // dialog manager drops input to a disabled window.
   if (w == nullptr || w->disabledBy > 0 || w->ended) return;
-  Send(*w, static_cast<std::uint32_t>(event.message), static_cast<std::uint32_t>(event.wParam),
-       event.lParam);
+  const auto wParam = static_cast<std::uint32_t>(event.wParam);
+  Send(*w, static_cast<std::uint32_t>(event.message), wParam, event.lParam);
+  const bool okPressed = static_cast<std::uint32_t>(event.message) == msg::kCommand &&
+                         (wParam & 0xFFFFu) == static_cast<std::uint32_t>(msg::kIdOk) && (wParam >> 16) == msg::kBnClicked;
+  // The window may have ended, or gone, with the press.
+  if (okPressed && okPressed_ && (w = FromKey(event.window)) != nullptr && !w->ended) {
+    okPressed_(reinterpret_cast<WindowHandle>(w));
+  }
 }
+
+void WebWindowSystem::Announce(std::string_view text) { radixel_dom_announce(text.data(), Length(text)); }
 
 std::intptr_t WebWindowSystem::Send(Window& w, std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {
