@@ -6,28 +6,13 @@
 
 #include "platform/module_scope.h"
 #include "platform/win_app.h"
-#include "res/resource_ids.h"
 #include "res/resources.h"
 #include "systems/web/lib/web_window_system.h"
 #include "ui/converter_app.h"
 
-namespace {
-
-// What a screen reader is told after OK: the output, then the message, when there is one.
-std::string OkAnnouncement(const std::string& output, const std::string& message) {
-  std::string said = output.empty() ? "Output" : "Output " + output;
-  if (!message.empty()) said += "\n" + message;
-  return said;
-}
-
-}  // namespace
-
 int main() {
   radixel::platform::web::WebWindowSystem windows;
   const radixel::platform::ModuleScope module(windows, radixel::res::Module());
-  windows.ObserveOkPresses([&windows](radixel::platform::WindowHandle dialog) {
-    windows.Announce(OkAnnouncement(windows.GetItemText(dialog, IDC_OUTPUT), windows.GetItemText(dialog, IDC_ERRORS)));
-  });
   for (;;) {
     std::string ended;
     {

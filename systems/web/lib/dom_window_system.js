@@ -72,25 +72,31 @@ mergeInto(LibraryManager.library, {
 
     // --- What a screen reader is told -------------------------------------------
     // The page's polite live region (radixel_dom_page makes it), unseen, and
-    // the lines waiting to go into it.
+    // the texts waiting to go into it.
     announcer: null,
     announceTimer: 0,
+    announcing: [],
     ANNOUNCE_DELAY_MS: 100,
-    // Puts LINES, in order, into the live region. The region is emptied at
-    // once and filled a moment later: a browser tells a screen reader of a
-    // live region only where it has seen its text change, so a result like
-    // the one before it is read again too. A later announcement replaces
-    // one still waiting.
-    announce: function(lines) {
+    // Puts TEXT into the live region: after the texts before it, or, when
+    // FIRST, in place of them. The region is emptied at once and filled a
+    // moment later: a browser tells a screen reader of a live region only
+    // where it has seen its text change, so a result like the one before it
+    // is told again too. A new announcement replaces one still waiting.
+    announce: function(text, first) {
       var D = RadixelDom;
-      clearTimeout(D.announceTimer);
-      D.announcer.textContent = '';
-      D.announceTimer = setTimeout(function() {
-        D.announceTimer = 0;
-        var all = document.createDocumentFragment();
-        lines.forEach(function(line) { D.element('div', '', all).textContent = line; });
-        D.announcer.appendChild(all);
-      }, D.ANNOUNCE_DELAY_MS);
+      if (first) {
+        clearTimeout(D.announceTimer);
+        D.announcer.textContent = '';
+        D.announcing = [];
+        D.announceTimer = setTimeout(function() {
+          D.announceTimer = 0;
+          var all = document.createDocumentFragment();
+          D.announcing.forEach(function(line) { D.element('div', '', all).textContent = line; });
+          D.announcing = [];
+          D.announcer.appendChild(all);
+        }, D.ANNOUNCE_DELAY_MS);
+      }
+      D.announcing.push(text);
     },
 
     // A text of `length` bytes of UTF-8 at `pointer`, NULs and all; a byte
@@ -757,8 +763,8 @@ mergeInto(LibraryManager.library, {
   },
 
   radixel_dom_announce__deps: ['$RadixelDom'],
-  radixel_dom_announce: function(text, length) {
-    RadixelDom.announce(RadixelDom.text(text, length).split('\n'));
+  radixel_dom_announce: function(text, length, first) {
+    RadixelDom.announce(RadixelDom.text(text, length), !!first);
   },
 
   radixel_dom_show_restart__deps: ['$RadixelDom'],

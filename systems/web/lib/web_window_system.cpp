@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/announcements.h"
 #include "platform/messages.h"
 
 // The DOM side (systems/web/lib/dom_window_system.js). Windows are known there
@@ -31,7 +32,9 @@ void radixel_dom_append_system_menu(int key, std::uint32_t flags, std::uint32_t 
                                     int length);
 int radixel_dom_load_icon(const unsigned char* ico, int size);
 void radixel_dom_set_icon(int key, int big, int pageIcon);
-void radixel_dom_announce(const char* text, int length);
+// A text for the live region; `first` starts a new announcement, otherwise
+// the text is told after those before it.
+void radixel_dom_announce(const char* text, int length, int first);
 void radixel_dom_show_restart(const char* line, int lineLength, const char* button, int buttonLength);
 // Offers the page's state to its tests and measurements.
 void radixel_dom_page();
@@ -156,17 +159,22 @@ void WebWindowSystem::Dispatch(const Event& event) {
   // Input to a window that waits for one of its boxes is dropped, as the
   // dialog manager drops input to a disabled window.
   if (w == nullptr || w->disabledBy > 0 || w->ended) return;
+  const auto message = static_cast<std::uint32_t>(event.message);
   const auto wParam = static_cast<std::uint32_t>(event.wParam);
-  Send(*w, static_cast<std::uint32_t>(event.message), wParam, event.lParam);
-  const bool okPressed = static_cast<std::uint32_t>(event.message) == msg::kCommand &&
-                         (wParam & 0xFFFFu) == static_cast<std::uint32_t>(msg::kIdOk) && (wParam >> 16) == msg::kBnClicked;
-  // The window may have ended, or gone, with the press.
-  if (okPressed && okPressed_ && (w = FromKey(event.window)) != nullptr && !w->ended) {
-    okPressed_(reinterpret_cast<WindowHandle>(w));
-  }
+  Send(*w, message, wParam, event.lParam);
+  const bool okPressed = message == msg::kCommand && (wParam & 0xFFFFu) == static_cast<std::uint32_t>(msg::kIdOk) &&
+                         (wParam >> 16) == msg::kBnClicked;
+  // The press may have ended the window, or destroyed it.
+  if (okPressed && (w = FromKey(event.window)) != nullptr && !w->ended) AnnouncePress(*w);
 }
 
-void WebWindowSystem::Announce(std::string_view text) { radixel_dom_announce(text.data(), Length(text)); }
+void WebWindowSystem::AnnouncePress(Window& w) {
+  int first = 1;
+  for (const std::string& text : AnnouncementsAfterOk(*this, reinterpret_cast<WindowHandle>(&w), *w.tmpl)) {
+    radixel_dom_announce(text.data(), Length(text), first);
+    first = 0;
+  }
+}
 
 std::intptr_t WebWindowSystem::Send(Window& w, std::uint32_t message, std::uintptr_t wParam,
                                     std::intptr_t lParam) {

@@ -13,7 +13,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -64,14 +63,6 @@ class WebWindowSystem final : public WindowSystem {
   // dialogs, and waits until a person presses it.
   void WaitForRestart(std::string_view line, std::string_view button);
 
-  // --- What a screen reader is told -----------------------------------------
-  // Says `text`, its lines in order, through the page's polite live region,
-  // without moving the focus.
-  void Announce(std::string_view text);
-  // Calls `observer` each time a person's press of a window's OK button (or
-  // Enter, which presses it) has been handled and the window stays open.
-  void ObserveOkPresses(std::function<void(WindowHandle)> observer) { okPressed_ = std::move(observer); }
-
  private:
   struct MenuEntry {
     std::uint32_t flags;
@@ -111,11 +102,13 @@ class WebWindowSystem final : public WindowSystem {
   Event NextEvent();
   void Dispatch(const Event& event);
   std::intptr_t Send(Window& w, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+  // After a press of OK that left `w` open: its results go to the page's
+  // polite live region, for a screen reader to tell without the focus moving.
+  void AnnouncePress(Window& w);
 
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Icon>> icons_;
   int lastKey_ = 0;
-  std::function<void(WindowHandle)> okPressed_;
 };
 
 }  // namespace radixel::platform::web
