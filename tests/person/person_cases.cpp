@@ -42,6 +42,14 @@ constexpr Row kRows[] = {
     {"BinToDecIllegal", IDC_BIN_TO_DEC, "102", "102", "201", "Your entered an illegal char."},
 };
 
+// What a screen reader hears after OK: the output after its label, then the
+// message when there is one.
+std::vector<std::string> Told(const char* output, const char* errors) {
+  std::vector<std::string> told = {std::string("Output ") + output};
+  if (*errors != '\0') told.emplace_back(errors);
+  return told;
+}
+
 TEST_P(PersonCases, OkConvertsInEveryModeAndKeepsTheWindowOpen) {
   for (const Row& row : kRows) {
     SCOPED_TRACE(row.name);
@@ -53,6 +61,9 @@ TEST_P(PersonCases, OkConvertsInEveryModeAndKeepsTheWindowOpen) {
     EXPECT_EQ(person().Text(IDC_ERRORS), row.errors);
     EXPECT_TRUE(person().IsChecked(row.radio));
     EXPECT_FALSE(person().HasEnded(nullptr));
+    if (const auto said = person().Announced()) {
+      EXPECT_EQ(*said, Told(row.output, row.errors));
+    }
   }
 }
 
@@ -61,6 +72,9 @@ TEST_P(PersonCases, EnterConvertsLikeOk) {
   person().Type(IDC_INPUT, "101");
   person().PressEnter();
   EXPECT_EQ(person().Text(IDC_OUTPUT), "5.");
+  if (const auto said = person().Announced()) {
+    EXPECT_EQ(*said, Told("5.", ""));
+  }
   EXPECT_FALSE(person().HasEnded(nullptr));
 }
 

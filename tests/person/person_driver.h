@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ class PersonDriver {
   virtual bool HasEnded(std::intptr_t* result) = 0;
   virtual std::vector<MenuLine> SystemMenu() = 0;
   virtual std::vector<MenuLine> MenuBar() = 0;
+  // What the window last told a screen reader without moving the focus
+  // (after OK: the result, then the message), text by text; nullopt where
+  // the driver cannot see it.
+  virtual std::optional<std::vector<std::string>> Announced() { return std::nullopt; }
 };
 
 }  // namespace radixel::testing

@@ -10,7 +10,7 @@ Run as a program, it serves one command per line on standard input and
 answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
-  list MODE CONTAINER | box MODE | clipped | ended MODE |
+  list MODE CONTAINER | box MODE | said MODE | clipped | ended MODE |
   screen WIDTH HEIGHT touch|mouse light|dark | outside | targets | axe | save | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
@@ -315,6 +315,19 @@ class Page:
             return []
         return [self.ax(inside[0], "name")] + [self.ax(n, "name") for n in inside if self.ax(n, "role") == "StaticText"]
 
+    def said(self, mode):
+        """The texts in the page's polite live region, what a screen reader
+        was last told there, one a line."""
+        if mode == "css":
+            return self.script("return Array.from(document.querySelectorAll('.rx-unseen[aria-live=polite] > *'))"
+                               "  .map(function(e) { return e.textContent; });")
+        nodes = self.ax_nodes()
+        region = self.subtree(nodes, lambda n: self.ax_property(n, "live") == "polite"
+                              and self.ax(n, "role") != "status")
+        if not region:
+            raise LookupError("no polite live region in the accessibility tree")
+        return [self.ax(n, "name") for n in region if self.ax(n, "role") == "StaticText"]
+
     def clipped(self):
         """The texts on the page that do not show whole in their controls:
         those whose text reaches past the control's inner edges (a touch
@@ -478,6 +491,8 @@ def serve(page_path):
                 answer("ok", *[f"{a}\x1f{b}" for a, b in page.listing(args[0], args[1])])
             elif command == "box":
                 answer("ok", *page.box(args[0]))
+            elif command == "said":
+                answer("ok", *page.said(args[0]))
             elif command == "clipped":
                 answer("ok", *page.clipped())
             elif command == "screen":

@@ -275,6 +275,8 @@ std::string WebDriver::Text(int id) {
   return answer.empty() ? std::string() : answer[0];
 }
 
+std::optional<std::vector<std::string>> WebDriver::Announced() { return PageSession::Call({"said", Mode()}); }
+
 int WebDriver::ChangeNotifications(int id) {
   const auto answer = PageSession::Call({"changes", std::to_string(id)});
   return answer.empty() ? -1 : std::stoi(answer[0]);

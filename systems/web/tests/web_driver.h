@@ -55,6 +55,9 @@ class WebDriver : public PersonDriver {
   bool HasEnded(std::intptr_t* result) override;
   std::vector<MenuLine> SystemMenu() override;
   std::vector<MenuLine> MenuBar() override;
+  // The page's polite live region, read through the DOM or the
+  // accessibility tree.
+  std::optional<std::vector<std::string>> Announced() override;
 
   // Presses the button the page shows once the dialog has ended.
   void StartAgain();
