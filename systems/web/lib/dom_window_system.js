@@ -563,7 +563,17 @@ mergeInto(LibraryManager.library, {
       // which takes the place of the first of them.
       var members = w.controls.filter(function(c) { return c.input && c.input.type === 'radio' && inside(c, f); });
       if (!members.length) return;
-      w.client.insertBefore(f.el, members[0].el);
+      // A screen reader's arrow keys choose among them, as on the desktop:
+      // the group is a radio group, and it stands in an application (a box
+      // of its own, display: contents, so nothing moves), which keeps a
+      // screen reader that comes in from a box in its focus mode, where the
+      // keys go to the page, rather than reading on in the page with them.
+      var keys = D.element('div', 'rx-keys', null);
+      keys.setAttribute('role', 'application');
+      w.client.insertBefore(keys, members[0].el);
+      keys.appendChild(f.el);
+      f.el.setAttribute('role', 'radiogroup');
+      if (!f.legend) f.el.setAttribute('aria-label', 'Conversion');
       members.forEach(function(c) { c.frame = f; f.el.appendChild(c.el); });
     });
     w.controls.forEach(function(edit) {
