@@ -11,7 +11,7 @@ answers one line each (fields separated by tabs), for the C++ test driver:
   open | click TARGET | rightclick TARGET | type TARGET TEXT | key NAME |
   focus TARGET | value TARGET | checked TARGET | focused MODE |
   list MODE CONTAINER | box MODE | said MODE | clipped | ended MODE |
-  screen WIDTH HEIGHT touch|mouse light|dark | outside | targets | axe | save | quit
+  screen WIDTH HEIGHT touch|mouse light|dark|forced | outside | targets | axe | save | quit
 Answers start with "ok" or "error"; a browser that cannot start is
 reported as "nobrowser REASON" in answer to the first command.
 """
@@ -42,6 +42,7 @@ class Page:
         self.url = "file://" + os.path.abspath(page_path)
         self.touch = False
         self.dark = False
+        self.forced = False
         self.width = 800
         # Every breach of the page's security policy is noted, from the
         # first line of the page on, where the engine lets a script run
@@ -74,14 +75,18 @@ class Page:
             time.sleep(0.002)
         raise TimeoutError("the page did not become idle")
 
-    def screen(self, width, height, touch=False, dark=False):
+    def screen(self, width, height, touch=False, dark=False, forced=False):
         """Emulates a screen WIDTH x HEIGHT CSS px (a phone's, with a touch
-        screen as its only pointer, when TOUCH) and the light or dark scheme.
+        screen as its only pointer, when TOUCH) and the light or dark scheme,
+        or, in Chromium alone, forced colours (a high-contrast theme).
         In Chromium a click on a touch screen is a tap. Firefox and WebKitGTK
         are started anew for another scheme or pointer, and their viewport is
         resized; a click there stays a mouse click. open() checks that the
         page sees the screen asked for."""
         self.width = width
+        if forced and not self.chromium:
+            raise LookupError(f"only Chromium emulates forced colours, not {self.engine}")
+        self.forced = forced
         if not self.chromium:
             if (touch, dark) != (self.touch, self.dark):
                 self.browser.close()
@@ -97,6 +102,7 @@ class Page:
         self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5 if touch else 1})
         self.cdp("Emulation.setEmulatedMedia", {"features": [
             {"name": "prefers-color-scheme", "value": "dark" if dark else "light"},
+            {"name": "forced-colors", "value": "active" if forced else "none"},
             {"name": "pointer", "value": "coarse" if touch else "fine"},
             {"name": "any-pointer", "value": "coarse" if touch else "fine"}]})
 
@@ -112,10 +118,11 @@ class Page:
         if violations:
             raise RuntimeError(f"the page broke its security policy: {violations}")
         seen = self.script("return [window.innerWidth, matchMedia('(prefers-color-scheme: dark)').matches,"
-                           " matchMedia('(pointer: coarse)').matches]")
-        if seen != [self.width, self.dark, self.touch]:
+                           " matchMedia('(pointer: coarse)').matches, matchMedia('(forced-colors: active)').matches]")
+        if seen != [self.width, self.dark, self.touch, self.forced]:
             raise RuntimeError(f"{self.engine} shows the page on another screen than asked for: width, dark, "
-                               f"coarse pointer {seen}, not {[self.width, self.dark, self.touch]}")
+                               f"coarse pointer, forced colours {seen}, "
+                               f"not {[self.width, self.dark, self.touch, self.forced]}")
 
     @staticmethod
     def css(target):
@@ -496,7 +503,8 @@ def serve(page_path):
             elif command == "clipped":
                 answer("ok", *page.clipped())
             elif command == "screen":
-                page.screen(int(args[0]), int(args[1]), touch=args[2] == "touch", dark=args[3] == "dark")
+                page.screen(int(args[0]), int(args[1]), touch=args[2] == "touch", dark=args[3] == "dark",
+                            forced=args[3] == "forced")
                 answer("ok")
             elif command == "axe":
                 answer("ok", *page.axe())

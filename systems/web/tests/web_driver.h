@@ -31,7 +31,7 @@ struct PageScreen {
   const char* width = "800";
   const char* height = "600";
   const char* pointer = "mouse";
-  const char* scheme = "light";
+  const char* scheme = "light";  // or "dark", or "forced" (forced colours, Chromium only)
 };
 
 class WebDriver : public PersonDriver {
