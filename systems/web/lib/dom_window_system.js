@@ -64,11 +64,9 @@ mergeInto(LibraryManager.library, {
         waiter(RadixelDom.queue.shift());
       });
     },
-    // True when the program waits for input, nothing is queued and nothing
-    // waits to be announced: what a person did has been fully handled.
-    idle: function() {
-      return RadixelDom.waiter !== null && RadixelDom.queue.length === 0 && !RadixelDom.announceTimer;
-    },
+    // True when the program waits for input and nothing is queued: what a
+    // person did has been fully handled (its announcement may still wait).
+    idle: function() { return RadixelDom.waiter !== null && RadixelDom.queue.length === 0; },
 
     // --- What a screen reader is told -------------------------------------------
     // The page's polite live region (radixel_dom_page makes it), unseen, and
@@ -830,6 +828,8 @@ mergeInto(LibraryManager.library, {
     RadixelDom.announcer = region;
     window.radixelPage = {
       idle: RadixelDom.idle,
+      // True when no announcement waits to go into the live region.
+      told: function() { return !RadixelDom.announceTimer; },
       changes: function(id) { return RadixelDom.changes[id] || 0; },
     };
     // Keys that reach no control (the focus on the page itself) go to the

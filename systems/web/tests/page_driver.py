@@ -324,7 +324,13 @@ class Page:
 
     def said(self, mode):
         """The texts in the page's polite live region, what a screen reader
-        was last told there, one a line."""
+        was last told there, one a line, once nothing waits to go into it."""
+        self.wait_idle()
+        until = time.monotonic() + 5
+        while not self.script("return window.radixelPage.told()"):
+            if time.monotonic() > until:
+                raise TimeoutError("the live region was not filled")
+            time.sleep(0.005)
         if mode == "css":
             return self.script("return Array.from(document.querySelectorAll('.rx-unseen[aria-live=polite] > *'))"
                                "  .map(function(e) { return e.textContent; });")
