@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb web web-test screen-reader-check reproducible clean
+.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb deb-check web web-test screen-reader-check reproducible clean
 
 run:
 	tools/install-deps.sh core qt
@@ -79,6 +79,13 @@ win32-dist:
 deb:
 	tools/install-deps.sh core deb
 	tools/build-deb.sh
+
+# Debian's own checks of the package `make deb` wrote, each in a fresh
+# minimal Debian 12: autopkgtest (debian/tests) on the installed package,
+# then piuparts' install, remove and purge.
+deb-check:
+	tools/install-deps.sh deb-check
+	tools/check-deb-install.sh
 
 # The page: build/web/radixel.html, one self-contained file to open in a browser.
 web:

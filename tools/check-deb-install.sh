@@ -6,17 +6,30 @@
 # piuparts installs, removes and purges it and fails on anything it left
 # behind, a broken symlink or what adequate finds.
 # The base system (mmdebstrap, minbase, from its default mirror) is kept as
-# a tarball in RADIXEL_DEB_CACHE (default /var/cache/radixel/deb-check) and
-# made anew when it is a week old. Everything else lives in a tmpfs of a
-# mount namespace of this script's own, gone with it, however it ends; the
-# logs go to build/deb-check.
+# a tarball in RADIXEL_CHROOT_CACHE (default /var/cache/radixel) and made
+# anew when it is a week old. Everything else lives in a tmpfs of a mount
+# and process namespace of this script's own: however the script ends, its
+# mounts and every process started in the chroots end with it. The logs go
+# to build/deb-check.
+# autopkgtest's chroot server is used: its unshare server needs subordinate
+# ids for root (/etc/subuid), schroot a configured chroot, and null would
+# install the tests' dependencies on this machine.
 # Runs as root (or through sudo). Needs: tools/install-deps.sh deb-check
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 [[ $(id -u) -eq 0 ]] || exec sudo "$0" "$@"
 # Mounts made from here on (the tmpfs, autopkgtest's and piuparts's chroot
-# mounts) are this namespace's alone.
-[[ -n ${CHECK_DEB_NAMESPACE:-} ]] || exec env CHECK_DEB_NAMESPACE=1 unshare --mount --propagation private "$0" "$@"
+# mounts) are this namespace's alone, and this script is its first process:
+# when it ends, the kernel ends every process left in it.
+if [[ -z ${CHECK_DEB_NAMESPACE:-} ]]; then
+  exec env CHECK_DEB_NAMESPACE=1 unshare --mount --propagation private \
+    --pid --fork --kill-child --mount-proc "$0" "$@"
+fi
+# As the namespace's first process, the script ends on these signals only
+# when it says so.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 deb="${1:-}"
 if [[ -z $deb ]]; then
@@ -30,22 +43,26 @@ mkdir -p "$logs"
 start=$SECONDS
 took() { echo "($((SECONDS - start)) s)"; }
 
-cache="${RADIXEL_DEB_CACHE:-/var/cache/radixel/deb-check}"
+cache="${RADIXEL_CHROOT_CACHE:-/var/cache/radixel}"
 base="$cache/debian-12-$(dpkg-deb -f "$deb" Architecture).tar.gz"
 mkdir -p "$cache"
-# One run makes the base system while others wait for it.
-exec 9>"$cache/lock"
+# One run makes the base system while others wait for it; a half-made one
+# is never taken for it.
+exec 9>"$cache/debian-12.lock"
 flock 9
 if [[ -z $(find "$base" -mtime -7 2>/dev/null) ]]; then
   echo "== mmdebstrap: a minimal Debian 12 into $base"
   # piuparts runs dpkg through eatmydata where the chroot has it.
-  mmdebstrap --quiet --variant=minbase --include=eatmydata bookworm "${base%.tar.gz}.new.tar.gz"
-  mv "${base%.tar.gz}.new.tar.gz" "$base"
+  new="${base%.tar.gz}.new.tar.gz"
+  rm -f "$new"
+  mmdebstrap --quiet --variant=minbase --include=eatmydata bookworm "$new"
+  mv "$new" "$base"
   echo "base system made $(took)"
 fi
 exec 9>&-
 
 scratch="$(mktemp -d)"
+trap 'umount --recursive --lazy "$scratch" 2>/dev/null || true; rmdir "$scratch"' EXIT
 mount -t tmpfs -o size=4G radixel-deb-check "$scratch"
 
 echo "== autopkgtest (debian/tests) on $(basename "$deb")"
@@ -60,14 +77,22 @@ mount -t sysfs sysfs "$scratch/testbed/sys"
 mount --rbind /dev "$scratch/testbed/dev"
 rm -rf "$logs/autopkgtest"
 status=0
+# Its own lines and the testbed's apt output go to its log.
 autopkgtest --quiet --apt-upgrade --output-dir "$logs/autopkgtest" "$deb" "$scratch/source" \
-  -- chroot "$scratch/testbed" || status=$?
+  -- chroot "$scratch/testbed" >"$logs/autopkgtest.log" 2>&1 || status=$?
 # Each test's own lines (its table's verdict, any failed row), then the verdicts.
-for test in $(awk '{ print $1 }' "$logs/autopkgtest/summary"); do
-  cat "$logs/autopkgtest/$test-stdout" "$logs/autopkgtest/$test-stderr" 2>/dev/null || true
-done
-cat "$logs/autopkgtest/summary"
-[[ $status -eq 0 ]] || { echo "check-deb-install: autopkgtest failed (status $status; log: $logs/autopkgtest/log)" >&2; exit 1; }
+summary="$logs/autopkgtest/summary"
+if [[ -f $summary ]]; then
+  while read -r test _; do
+    cat "$logs/autopkgtest/$test-stdout" "$logs/autopkgtest/$test-stderr" 2>/dev/null || true
+  done <"$summary"
+  cat "$summary"
+fi
+if [[ $status -ne 0 ]]; then
+  tail -n 20 "$logs/autopkgtest.log" >&2
+  echo "check-deb-install: autopkgtest failed (status $status; logs: $logs/autopkgtest.log, $logs/autopkgtest/)" >&2
+  exit 1
+fi
 echo "autopkgtest passed $(took)"
 
 echo "== piuparts (install, remove, purge)"

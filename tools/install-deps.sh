@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [wayland] [bench] [fuzz] [win32] [win32-emulation]
-#                         [screenshots] [deb] [win32-dist] [web] [screen-reader] [reproducible]
+#                         [screenshots] [deb] [deb-check] [win32-dist] [web] [screen-reader] [reproducible]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -28,6 +28,8 @@ declare -A groups=(
   [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils icoutils libxml2-utils librsvg2-bin imagemagick"
   [win32-emulation]="qemu-user-static"
   [deb]="lintian desktop-file-utils appstream man-db bash-completion"
+  # Debian's checks of the built package in a chroot (tools/check-deb-install.sh).
+  [deb-check]="autopkgtest piuparts adequate mmdebstrap"
   [win32-dist]="nsis zip unzip librsvg2-bin imagemagick"
   # The page (Emscripten, with the acorn parser its optimiser needs) and its
   # tests in Chromium, Firefox ESR and WebKitGTK (on Xvfb), driven through
