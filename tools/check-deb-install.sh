@@ -22,8 +22,18 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 # mounts) are this namespace's alone, and this script is its first process:
 # when it ends, the kernel ends every process left in it.
 if [[ -z ${CHECK_DEB_NAMESPACE:-} ]]; then
-  exec env CHECK_DEB_NAMESPACE=1 unshare --mount --propagation private \
-    --pid --fork --kill-child --mount-proc "$0" "$@"
+  CHECK_DEB_NAMESPACE=1 unshare --mount --propagation private \
+    --pid --fork --kill-child --mount-proc "$0" "$@" &
+  inner=$!
+  # unshare passes no signal on; ending it ends the namespace and all in it.
+  # shellcheck disable=SC2317  # called by the traps below
+  stop() { kill -KILL "$inner" 2>/dev/null; wait "$inner" || true; exit "$1"; }
+  trap 'stop 129' HUP
+  trap 'stop 130' INT
+  trap 'stop 143' TERM
+  status=0
+  wait "$inner" || status=$?
+  exit "$status"
 fi
 # As the namespace's first process, the script ends on these signals only
 # when it says so.
@@ -61,8 +71,11 @@ if [[ -z $(find "$base" -mtime -7 2>/dev/null) ]]; then
 fi
 exec 9>&-
 
-scratch="$(mktemp -d)"
-trap 'umount --recursive --lazy "$scratch" 2>/dev/null || true; rmdir "$scratch"' EXIT
+# The chroots live in a tmpfs mounted in this namespace alone, over a folder
+# that stays empty outside it: another run mounts its own there, and
+# nothing is left behind however the run ends.
+scratch="$cache/deb-check.mnt"
+mkdir -p "$scratch"
 mount -t tmpfs -o size=4G radixel-deb-check "$scratch"
 
 echo "== autopkgtest (debian/tests) on $(basename "$deb")"
