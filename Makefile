@@ -1,7 +1,7 @@
 # Entry points that do all the set-up on a fresh Debian machine: each one
 # installs the packages it needs (tools/install-deps.sh), configures a CMake
 # preset, builds and runs.
-.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb deb-check web web-test screen-reader-check reproducible clean
+.PHONY: run test release-test asan fuzz bench win32 win32-test win32-dist deb deb-check web web-test screen-reader-check reproducible debian13 clean
 
 run:
 	tools/install-deps.sh core qt
@@ -114,6 +114,12 @@ screen-reader-check:
 # compares them byte for byte (tools/check-reproducible.sh deb: the .deb).
 reproducible:
 	tools/check-reproducible.sh win32 web
+
+# `make test` and `make deb` again in a fresh Debian 13 chroot (as root or
+# with sudo; the base system is kept in /var/cache/radixel).
+debian13:
+	tools/install-deps.sh debian13
+	tools/in-debian13.sh
 
 clean:
 	rm -rf build

@@ -2,6 +2,7 @@
 # Installs the Debian packages a build needs, only those missing.
 #   tools/install-deps.sh [core] [qt] [wayland] [bench] [fuzz] [win32] [win32-emulation]
 #                         [screenshots] [deb] [deb-check] [win32-dist] [web] [screen-reader] [reproducible]
+#                         [debian13]
 # Runs as root (or through sudo); says clearly which package could not be had.
 set -euo pipefail
 
@@ -42,6 +43,8 @@ declare -A groups=(
   # What tools/check-reproducible.sh moves the second build's clock with,
   # and shows a difference with (p7zip-full unpacks the installer).
   [reproducible]="faketime diffoscope-minimal p7zip-full"
+  # What tools/in-debian13.sh makes its Debian 13 with.
+  [debian13]="mmdebstrap"
 )
 
 # The page's tests' npm packages (systems/web/tests/package-lock.json),
