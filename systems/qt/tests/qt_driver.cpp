@@ -11,6 +11,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "res/resource_ids.h"
@@ -173,13 +174,29 @@ QMenu* QtDriver::OpenSystemMenu() {
   return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
+void QtDriver::ClickMenuItem(QMenu* menu, QAction* item) {
+  // A menu takes a click only on the item the pointer has come onto: it
+  // passes over the first few moves after it opens (a hand's jitter), and
+  // from Qt 6.8 on a press with no move before it closes the menu. So the
+  // pointer goes from the menu's corner to the item in steps, as moves the
+  // window system reports to the menu's window (a client cannot move the
+  // pointer itself on Wayland).
+  constexpr int kSteps = 10;
+  const QPoint at = menu->actionGeometry(item).center();
+  for (int step = 0; step <= kSteps; ++step) {
+    QTest::mouseMove(menu->windowHandle(), at * step / kSteps);
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return menu->activeAction() == item; }, 1000))
+      << "the pointer on " << item->text().toStdString() << " does not highlight it";
+  QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, at);
+}
+
 BoxSeen QtDriver::ChooseSystemMenuItem(std::uint32_t command) {
   QMenu* menu = OpenSystemMenu();
   if (menu == nullptr) return {};
   for (QAction* action : menu->actions()) {
     if (action->isSeparator() || action->data().toUInt() != command) continue;
-    const QPoint at = menu->actionGeometry(action).center();
-    return SeeBox([&] { QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, at); });
+    return SeeBox([&] { ClickMenuItem(menu, action); });
   }
   QTest::keyClick(menu, Qt::Key_Escape);
   return {};

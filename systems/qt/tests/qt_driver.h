@@ -44,6 +44,9 @@ class QtDriver : public PersonDriver {
 
   // Pops the system menu up as a person does; null when nothing popped up.
   QMenu* OpenSystemMenu();
+  // Picks `item` of the popped-up `menu` as a person does: the pointer
+  // comes onto the item, which the menu then highlights, and clicks there.
+  static void ClickMenuItem(QMenu* menu, QAction* item);
   // Runs `open`; when a box opens meanwhile, calls `whileOpen` with it (by
   // default: clicks its OK button) and notes what it was.
   BoxSeen SeeBox(const std::function<void()>& open,

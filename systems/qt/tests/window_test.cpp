@@ -136,7 +136,7 @@ TEST_F(WindowTest, MinimizeAndRestoreComeFromTheSystemMenu) {
   ASSERT_NE(menu, nullptr);
   QAction* restore = menu->actions().front();
   ASSERT_TRUE(restore->isEnabled());
-  QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(restore).center());
+  QtDriver::ClickMenuItem(menu, restore);
   EXPECT_FALSE(window().isMinimized());
   EXPECT_FALSE(person_.HasEnded(nullptr));
 }
@@ -180,7 +180,7 @@ TEST_F(WindowTest, ABoxDisablesItsOwnerUntilItCloses) {
     QMenu* menu = person_.OpenSystemMenu();
     ASSERT_NE(menu, nullptr);
     QAction* about = menu->actions().back();
-    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(about).center());
+    QtDriver::ClickMenuItem(menu, about);
   };
   const BoxSeen box = person_.SeeBox(chooseAbout,
                                      [&](DialogWindow& shown) {
@@ -240,7 +240,7 @@ TEST_F(WindowTest, AMaximizeRequestLeavesEveryWindowAsItIs) {
   ASSERT_NE(menu, nullptr);
   QAction* about = menu->actions().back();
   const BoxSeen version =
-      person_.SeeBox([&] { QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(about).center()); },
+      person_.SeeBox([&] { QtDriver::ClickMenuItem(menu, about); },
                      [&](DialogWindow& shown) {
                        maximize(shown);
                        QTest::keyClick(&shown, Qt::Key_Escape);
