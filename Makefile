@@ -102,13 +102,13 @@ web-test: web
 	cmake --build --preset web-test --target web_person_test web_dom_constants_test radixel-cli
 	ctest --preset web-test
 
-# A real screen reader (Orca, headless) over the Qt window, driven by keys
-# alone, asserting on what it says.
-screen-reader-check:
+# A real screen reader (Orca, headless) over the Qt window and over the page
+# in Firefox ESR, driven by keys alone, asserting on what it says.
+screen-reader-check: web
 	tools/install-deps.sh core qt screen-reader
 	cmake --preset asan
 	cmake --build --preset asan --target radixel
-	tools/screen-reader-check.sh qt --program build/asan/bin/radixel
+	tools/screen-reader-check.sh all --program build/asan/bin/radixel --page build/web/radixel.html
 
 # Builds the Windows download and the page twice, in two folders, and
 # compares them byte for byte (tools/check-reproducible.sh deb: the .deb).

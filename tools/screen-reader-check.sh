@@ -33,8 +33,10 @@ if [[ -z $program ]]; then
   [[ -x $program ]] || program=$here/build/asan/bin/radixel
 fi
 page=${page:-$here/build/web/radixel.html}
+# Firefox opens the page by an absolute file URL.
+[[ $page == /* ]] || page=$PWD/$page
 
-for tool in Xvfb dbus-daemon xdotool orca speech-dispatcher espeak-ng; do
+for tool in Xvfb dbus-daemon xdotool orca speech-dispatcher espeak-ng $([[ $part == qt ]] || echo firefox-esr); do
   command -v "$tool" >/dev/null || { echo "screen-reader-check: $tool is missing (tools/install-deps.sh screen-reader)" >&2; exit 1; }
 done
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -303,10 +305,8 @@ stop_orca() {
 }
 
 # --- The page ------------------------------------------------------------------
-check_page() {
-  echo "screen-reader-check: the page is not checked yet" >&2
-  exit 1
-}
+# shellcheck source=tools/screen-reader/page.sh
+source "$here/tools/screen-reader/page.sh"
 
 start_session
 case $part in
