@@ -41,13 +41,9 @@ trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-deb="${1:-}"
-if [[ -z $deb ]]; then
-  debs=("$root"/build/deb/radixel_*.deb)
-  [[ -f ${debs[0]} ]] || { echo "check-deb-install: no package in build/deb (make deb)" >&2; exit 2; }
-  deb="${debs[0]}"
-fi
-deb="$(realpath "$deb")"
+# shellcheck source=tools/built-deb.sh
+source "$root/tools/built-deb.sh"
+deb="$(built_deb check-deb-install "${1:-}")"
 logs="$root/build/deb-check"
 mkdir -p "$logs"
 start=$SECONDS

@@ -16,13 +16,9 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
-deb="${1:-}"
-if [[ -z $deb ]]; then
-  debs=("$root"/build/deb/radixel_*.deb)
-  [[ -f ${debs[0]} ]] || { echo "check-deb: no package in build/deb (make deb)" >&2; exit 2; }
-  deb="${debs[0]}"
-fi
-deb="$(realpath "$deb")"
+# shellcheck source=tools/built-deb.sh
+source "$root/tools/built-deb.sh"
+deb="$(built_deb check-deb "${1:-}")"
 echo "check-deb: $deb ($(stat -c %s "$deb") bytes)"
 
 echo "== lintian"
