@@ -39,8 +39,8 @@ declare -A groups=(
   [web]="cmake make emscripten node-acorn chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb xauth $(command -v npm >/dev/null || echo npm)"
   # Orca, headless, speaking through speech-dispatcher and espeak-ng into
   # libao's null output, on its own X server and accessibility bus; the
-  # page in Firefox ESR.
-  [screen-reader]="firefox-esr orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4 espeak-ng at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool"
+  # page in Firefox ESR and Chromium.
+  [screen-reader]="firefox-esr chromium orca speech-dispatcher speech-dispatcher-espeak-ng speech-dispatcher-audio-plugins libao4 espeak-ng at-spi2-core python3-pyatspi dbus-daemon xvfb xauth xdotool"
   # What tools/check-reproducible.sh moves the second build's clock with,
   # and shows a difference with (p7zip-full unpacks the installer).
   [reproducible]="faketime diffoscope-minimal p7zip-full"

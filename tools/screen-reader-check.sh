@@ -8,6 +8,7 @@
 #     qt    the Qt window (PATH, by default build/release/bin/radixel, else
 #           build/asan/bin/radixel)
 #     page  the page (PATH, by default build/web/radixel.html) in Firefox ESR
+#           and in Chromium
 #     all   both (the default)
 # Ends every process it started; exits non-zero on the first utterance
 # that does not come, printing what Orca said instead.
@@ -36,7 +37,7 @@ page=${page:-$here/build/web/radixel.html}
 # Firefox opens the page by an absolute file URL.
 [[ $page == /* ]] || page=$PWD/$page
 
-for tool in Xvfb dbus-daemon xdotool orca speech-dispatcher espeak-ng $([[ $part == qt ]] || echo firefox-esr); do
+for tool in Xvfb dbus-daemon xdotool orca speech-dispatcher espeak-ng $([[ $part == qt ]] || echo firefox-esr chromium); do
   command -v "$tool" >/dev/null || { echo "screen-reader-check: $tool is missing (tools/install-deps.sh screen-reader)" >&2; exit 1; }
 done
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -311,7 +312,7 @@ source "$here/tools/screen-reader/page.sh"
 start_session
 case $part in
   qt) check_qt ;;
-  page) check_page ;;
-  all) check_qt; check_page ;;
+  page) check_page firefox; check_page chromium ;;
+  all) check_qt; check_page firefox; check_page chromium ;;
 esac
 echo "screen-reader-check: every utterance came (${SECONDS} s)"

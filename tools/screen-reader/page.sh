@@ -5,10 +5,27 @@
 # TEXT, wait_for WHAT SECONDS COMMAND..., and the variables work (a scratch
 # folder), pids (every process started, ended last first) and page.
 #
-#   check_page   asserts on what Orca says over the page in Firefox ESR
+#   check_page BROWSER   asserts on what Orca says over the page in BROWSER:
+#                        firefox (Firefox ESR) or chromium
 
-# Firefox ESR on a fresh profile that asks nothing on its first start and
+# The browser on a fresh profile that asks nothing on its first start and
 # keeps its accessibility on; the page is its only tab.
+start_browser() {
+  if [[ $1 == chromium ]]; then
+    local profile=$work/chromium
+    # Chromium's sandbox refuses to run as root.
+    chromium $([[ $(id -u) -ne 0 ]] || echo --no-sandbox) --user-data-dir="$profile" --no-first-run \
+      --no-default-browser-check --force-renderer-accessibility --disable-gpu --ozone-platform=x11 \
+      "file://$2" >"$work/chromium.out" 2>&1 &
+    pids+=($!)
+    browser_pid=$!
+  else
+    start_firefox "$2"
+  fi
+  wait_for "$1 window" 60 find_window
+  xdotool windowfocus --sync "$browser_window" 2>/dev/null || xdotool windowfocus "$browser_window"
+}
+
 start_firefox() {
   local profile=$work/firefox
   mkdir -p "$profile"
@@ -29,10 +46,7 @@ EOF
   GNOME_ACCESSIBILITY=1 MOZ_ENABLE_WAYLAND=0 firefox-esr --no-remote --new-instance --profile "$profile" \
     "file://$1" >"$work/firefox.out" 2>&1 &
   pids+=($!)
-  firefox_pid=$!
-  local window=
-  wait_for "Firefox window" 60 find_window
-  xdotool windowfocus --sync "$firefox_window" 2>/dev/null || xdotool windowfocus "$firefox_window"
+  browser_pid=$!
 }
 
 # Replaces the text of the focused box, the caret at its end: Shift+Home
@@ -55,16 +69,17 @@ key_until() {
 }
 
 find_window() {
-  firefox_window=$(xdotool search --onlyvisible --name "Radixel" 2>/dev/null | head -n 1)
-  [[ -n $firefox_window ]]
+  browser_window=$(xdotool search --onlyvisible --name "Radixel" 2>/dev/null | head -n 1)
+  [[ -n $browser_window ]]
 }
 
 check_page() {
-  echo "== the page in Firefox ESR ($page)"
+  local browser=$1
+  echo "== the page in $browser ($page)"
   [[ -f $page ]] || { echo "screen-reader-check: $page is missing (make web)" >&2; exit 1; }
   start_orca page
   forget
-  start_firefox "$page"
+  start_browser "$browser" "$page"
   # Orca does not speak the focus a page gives as it loads: the first
   # Tab tells where it was.
   expect "the page" "Finished loading Radixel" 40
@@ -136,4 +151,6 @@ check_page() {
   forget
   key Return
   expect "the end" "Radixel has ended"
+  kill "$browser_pid" 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$browser_pid" 2>/dev/null || break; sleep 0.1; done
 }
