@@ -29,7 +29,7 @@ declare -A groups=(
   [win32]="g++-mingw-w64-i686 googletest wine wine32:i386 wine64 fonts-wine xvfb xauth xdotool x11-utils icoutils libxml2-utils librsvg2-bin imagemagick"
   [win32-emulation]="qemu-user-static"
   [deb]="lintian desktop-file-utils appstream man-db bash-completion"
-  # Debian's checks of the built package in a chroot (tools/check-deb-install.sh).
+  # Debian's checks of the built package in a chroot (systems/qt/packaging/check-deb-install.sh).
   [deb-check]="autopkgtest piuparts adequate mmdebstrap"
   [win32-dist]="nsis zip unzip librsvg2-bin imagemagick"
   # The page (Emscripten, with the acorn parser its optimiser needs) and its
@@ -90,23 +90,42 @@ update_lists() {
   for try in 1 2 3 4; do
     run apt-get update -qq && return 0
     echo "install-deps: apt-get update failed (try $try of 4)" >&2
-    sleep $((try * 30))
+    [[ $try -eq 4 ]] || sleep $((try * 15))
   done
   echo "install-deps: going on with the package lists this machine has" >&2
+  return 1
 }
-update_lists
+# A list that could not be had leaves the two architectures' versions out of
+# step: with the security archive's i386 list missing, an i386 library comes
+# from the release while its amd64 twin would come from the security
+# archive, and apt finds no solution. Such an install is tried again with
+# the security archive held below the release, for this install alone, so
+# that both architectures take the release's versions.
+release_first="$(mktemp)"
+printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 100\n' >"$release_first"
+lists_whole=1
+update_lists || lists_whole=0
 log="$(mktemp)"
 for try in 1 2 3; do
-  run apt-get install -y -qq --no-install-recommends "${wanted[@]}" >"$log" 2>&1 && break
+  pinned=()
+  if [[ $try -gt 1 && $lists_whole -eq 0 ]]; then
+    pinned=(-o "Dir::Etc::Preferences=$release_first")
+    echo "install-deps: trying with the release's versions, the security archive held back" >&2
+  fi
+  run apt-get install -y -qq --no-install-recommends "${pinned[@]}" "${wanted[@]}" >"$log" 2>&1 && break
   if [[ $try -eq 3 ]]; then
     echo "install-deps: apt-get could not install: ${wanted[*]} (its output: $log)" >&2
     tail -n 5 "$log" >&2
     exit 1
   fi
-  echo "install-deps: apt-get install failed (try $try of 3); updating and trying again" >&2
+  echo "install-deps: apt-get install failed (try $try of 3)" >&2
   tail -n 2 "$log" >&2
-  sleep $((try * 30))
-  update_lists
+  if [[ $lists_whole -eq 1 || $try -eq 2 ]]; then
+    sleep $((try * 30))
+    lists_whole=1
+    update_lists || lists_whole=0
+  fi
 done
+rm -f "$release_first"
 rm -f "$log"
 finish "$@"
