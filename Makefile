@@ -40,36 +40,36 @@ bench:
 	bench/cli_oneshot.sh build/release/bin/radixel-cli
 	bench/cli_batch.sh build/release/bin/radixel-cli
 	bench/cli_long_lines.sh build/release/bin/radixel-cli
-	bench/startup/run_startup.sh build/release
-	bench/exe_size.sh
+	systems/qt/bench/startup/run_startup.sh build/release
+	systems/win32/bench/exe_size.sh
 	QT_QPA_PLATFORM=offscreen ./build/release/bin/radixel_qt_long_text
 
 # radixel.exe for 32-bit Windows; shown under Wine where a display is set.
 win32:
-	tools/win32-setup.sh
+	systems/win32/tools/win32-setup.sh
 	cmake --preset win32
 	cmake --build --preset win32 --target radixel
 	@ls -l build/win32/bin/radixel.exe
 	@if [ -n "$$DISPLAY" ]; then \
 	  status=0; \
-	  tools/win32-wine.sh --prefix build/win32/wine-prefix-own-windows --own-windows \
+	  systems/win32/tools/win32-wine.sh --prefix build/win32/wine-prefix-own-windows --own-windows \
 	    build/win32/bin/radixel.exe || status=$$?; \
-	  tools/win32-wine.sh --prefix build/win32/wine-prefix-own-windows --stop; \
+	  systems/win32/tools/win32-wine.sh --prefix build/win32/wine-prefix-own-windows --stop; \
 	  exit $$status; \
 	else echo "no display: run build/win32/bin/radixel.exe on Windows or under Wine"; fi
 
 # The Windows programs' tests, run under Wine.
 win32-test:
-	tools/win32-setup.sh
+	systems/win32/tools/win32-setup.sh
 	cmake --preset win32
 	cmake --build --preset win32
 	@status=0; ctest --preset win32 || status=$$?; \
-	  tools/win32-wine.sh --prefix build/win32/wine-prefix --stop; exit $$status
+	  systems/win32/tools/win32-wine.sh --prefix build/win32/wine-prefix --stop; exit $$status
 
 # The Windows download: build/win32/dist/radixel-VERSION-win32.zip and
 # radixel-VERSION-setup.exe (NSIS).
 win32-dist:
-	tools/win32-setup.sh
+	systems/win32/tools/win32-setup.sh
 	tools/install-deps.sh win32-dist
 	cmake --preset win32
 	cmake --build --preset win32 --target dist
@@ -78,14 +78,14 @@ win32-dist:
 # The Debian package: build/deb/radixel_VERSION_ARCH.deb.
 deb:
 	tools/install-deps.sh core deb
-	tools/build-deb.sh
+	systems/qt/packaging/build-deb.sh
 
 # Debian's own checks of the package `make deb` wrote, each in a fresh
 # minimal Debian 12: autopkgtest (debian/tests) on the installed package,
 # then piuparts' install, remove and purge.
 deb-check:
 	tools/install-deps.sh deb-check
-	tools/check-deb-install.sh
+	systems/qt/packaging/check-deb-install.sh
 
 # The page: build/web/radixel.html, one self-contained file to open in a browser.
 web:

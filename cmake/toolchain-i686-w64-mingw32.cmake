@@ -1,6 +1,6 @@
 # Cross-compiles for 32-bit Windows (i686) with the mingw-w64 toolchain
 # (Debian's g++-mingw-w64-i686). Test programs run through Wine
-# (tools/win32-wine.sh).
+# (systems/win32/tools/win32-wine.sh).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
@@ -26,5 +26,5 @@ set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Windows programs built here run under Wine, in a Wine prefix of the build tree.
-get_filename_component(RADIXEL_WINE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/../tools/win32-wine.sh ABSOLUTE)
+get_filename_component(RADIXEL_WINE_RUNNER ${CMAKE_CURRENT_LIST_DIR}/../systems/win32/tools/win32-wine.sh ABSOLUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${RADIXEL_WINE_RUNNER} --prefix ${CMAKE_BINARY_DIR}/wine-prefix)

@@ -49,7 +49,7 @@ build() {
       (cd "$tree" && cmake --preset web >/dev/null &&
         cmake --build --preset web --target radixel --parallel 2 >/dev/null) ;;
     deb)
-      (cd "$tree" && DEB_BUILD_OPTIONS="nocheck parallel=2" tools/build-deb.sh "$tree/build/deb" >/dev/null 2>&1) ;;
+      (cd "$tree" && DEB_BUILD_OPTIONS="nocheck parallel=2" systems/qt/packaging/build-deb.sh "$tree/build/deb" >/dev/null 2>&1) ;;
   esac
 }
 
@@ -95,7 +95,7 @@ export -f build
 status=0
 for artefact in "${artefacts[@]}"; do
   case $artefact in
-    win32) "$root/tools/win32-setup.sh" >/dev/null; "$root/tools/install-deps.sh" win32-dist ;;
+    win32) "$root/systems/win32/tools/win32-setup.sh" >/dev/null; "$root/tools/install-deps.sh" win32-dist ;;
     web) "$root/tools/install-deps.sh" web ;;
     deb) "$root/tools/install-deps.sh" core deb ;;
     *) echo "check-reproducible: unknown artefact '$artefact' (win32, web, deb)" >&2; exit 2 ;;

@@ -22,7 +22,7 @@ runtime=$(mktemp -d)
 chmod 700 "$runtime"
 socket=radixel-test
 XDG_RUNTIME_DIR=$runtime setsid weston --backend=x11-backend.so --socket=$socket \
-  --width=1024 --height=768 --idle-time=0 --config="$(realpath "$(dirname "$0")/../../../tools/weston-plain.ini")" \
+  --width=1024 --height=768 --idle-time=0 --config="$(realpath "$(dirname "$0")/../tools/weston-plain.ini")" \
   < /dev/null > "$runtime/weston.log" 2>&1 &
 weston_pid=$!
 stop() {

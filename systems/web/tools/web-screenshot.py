@@ -15,7 +15,7 @@ With RADIXEL_WEB_ENGINE=firefox or webkitgtk, the same in that engine, but
 for the phone's in WebKitGTK, whose window goes no narrower than 447 px.
 The browser it starts is ended before it returns.
 
-    tools/web-screenshot.py [PAGE] [OUT]   (default: build/web/radixel.html docs/screenshots)
+    systems/web/tools/web-screenshot.py [PAGE] [OUT]   (default: build/web/radixel.html docs/screenshots)
 Needs: tools/install-deps.sh web screenshots (for ImageMagick's identify).
 """
 
@@ -23,8 +23,9 @@ import os
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "systems", "web", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
 import page_driver  # noqa: E402
+from resource_ids import IDS  # noqa: E402
 
 def shoot(page, out, name):
     clipped = page.clipped()
@@ -49,9 +50,9 @@ def converted(page):
     page.open()
     box = 'css:section.rx-window [data-id="%d"]'
     # The focus starts on OK; the input box takes the number and Enter converts.
-    page.type(box % 1000, "1f4")
+    page.type(box % IDS["IDC_INPUT"], "1f4")
     page.key("Enter")
-    page.focus(box % 1000)
+    page.focus(box % IDS["IDC_INPUT"])
 
 
 def main(page_path, out):

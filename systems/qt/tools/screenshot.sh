@@ -15,7 +15,7 @@
 # checks that it exits with status 0; a picture that shows nothing but one
 # colour is a failure.
 #
-#   tools/screenshot.sh [BUILD_DIR] [OUT]    (default: build/release docs/screenshots)
+#   systems/qt/tools/screenshot.sh [BUILD_DIR] [OUT]    (default: build/release docs/screenshots)
 # Needs: tools/install-deps.sh screenshots wayland
 set -euo pipefail
 build=${1:-build/release}
@@ -27,7 +27,7 @@ for tool in Xvfb icewm xdotool import convert weston; do
 done
 mkdir -p "$out"
 
-source "$(dirname "$0")/private-xvfb.sh"
+source "$(dirname "$0")/../../../tools/private-xvfb.sh"
 start_private_xvfb 1600x1200x24
 pids=("$XVFB_PID")
 scratch=$(mktemp -d)

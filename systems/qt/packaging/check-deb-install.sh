@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Debian's own checks of the package, each in a fresh minimal Debian 12:
-#   tools/check-deb-install.sh [PACKAGE.deb]     (default: the one in build/deb)
+#   systems/qt/packaging/check-deb-install.sh [PACKAGE.deb]     (default: the one in build/deb)
 # autopkgtest runs debian/tests against the installed package (its chroot
 # server; apt brings the package's and the tests' dependencies), then
 # piuparts installs, removes and purges it and fails on anything it left
@@ -16,7 +16,7 @@
 # install the tests' dependencies on this machine.
 # Runs as root (or through sudo). Needs: tools/install-deps.sh deb-check
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/../../.." && pwd)"
 [[ $(id -u) -eq 0 ]] || exec sudo "$0" "$@"
 # Mounts made from here on (the tmpfs, autopkgtest's and piuparts's chroot
 # mounts) are this namespace's alone, and this script is its first process:
@@ -41,8 +41,8 @@ trap 'exit 129' HUP
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# shellcheck source=tools/built-deb.sh
-source "$root/tools/built-deb.sh"
+# shellcheck source=systems/qt/packaging/built-deb.sh
+source "$root/systems/qt/packaging/built-deb.sh"
 deb="$(built_deb check-deb-install "${1:-}")"
 logs="$root/build/deb-check"
 mkdir -p "$logs"

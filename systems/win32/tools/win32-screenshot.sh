@@ -2,10 +2,10 @@
 # Screenshots of the real Windows program under Wine, in Wine's own virtual
 # desktop on a private Xvfb (so that Wine draws the caption, frame and
 # menus itself, as Windows does):
-#   tools/win32-screenshot.sh [BUILD_DIR] [OUT_DIR]
-#   tools/win32-screenshot.sh --installed [BUILD_DIR] [OUT_DIR]
-#   tools/win32-screenshot.sh --installer [BUILD_DIR] [OUT_DIR]
-#   tools/win32-screenshot.sh --dpi 192 [BUILD_DIR] [OUT_DIR]
+#   systems/win32/tools/win32-screenshot.sh [BUILD_DIR] [OUT_DIR]
+#   systems/win32/tools/win32-screenshot.sh --installed [BUILD_DIR] [OUT_DIR]
+#   systems/win32/tools/win32-screenshot.sh --installer [BUILD_DIR] [OUT_DIR]
+#   systems/win32/tools/win32-screenshot.sh --dpi 192 [BUILD_DIR] [OUT_DIR]
 # BUILD_DIR defaults to build/win32, OUT_DIR to docs/screenshots. The first
 # form shows the build's radixel.exe and writes win32-main.png (after
 # converting "ff" with Hex to Dec) and win32-help.png (the Help box). With
@@ -25,7 +25,7 @@
 # picture is of a few colours only). Runs in a Wine prefix of its own, made
 # afresh, and ends the Wine processes and the X server it started.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/../../.." && pwd)"
 installed=0 installer=0 dpi=96
 if [[ ${1:-} == --dpi ]]; then dpi=$2; shift 2; fi
 if [[ ${1:-} == --installed ]]; then installed=1; shift; fi
@@ -46,7 +46,7 @@ suffix=''
 [[ $dpi == 96 ]] || suffix="-${dpi}dpi"
 # A place in the dialog at 96 DPI, at the prefix's DPI.
 at() { echo $(($1 * dpi / 96)) $(($2 * dpi / 96)); }
-wine_run() { "$root/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
+wine_run() { "$root/systems/win32/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
 source "$root/tools/private-xvfb.sh"
 # Every window shows in the Wine prefix's own desktop, of 1024 x 768.
 start_private_xvfb 1024x768x24

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the win32 build under Wine, quietly, in the
 # build's own Wine prefix:
-#   tools/win32-wine.sh [--prefix DIR] [--own-windows] PROGRAM.exe [ARGS...]
-#   tools/win32-wine.sh [--prefix DIR] --tool TOOL [ARGS...]   (reg, ...)
-#   tools/win32-wine.sh [--prefix DIR] --stop     (ends its wineserver and X server)
+#   systems/win32/tools/win32-wine.sh [--prefix DIR] [--own-windows] PROGRAM.exe [ARGS...]
+#   systems/win32/tools/win32-wine.sh [--prefix DIR] --tool TOOL [ARGS...]   (reg, ...)
+#   systems/win32/tools/win32-wine.sh [--prefix DIR] --stop     (ends its wineserver and X server)
 # It is CMake's cross-compiling emulator for the win32 preset, so CTest runs
 # every Windows test program through it.
 #
@@ -52,7 +52,7 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # No prompts for the .NET and HTML engines, which the programs do not use.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # Where 32-bit programs run under user-mode emulation (see
-# tools/win32-setup.sh), a smaller guest address space starts them several
+# systems/win32/tools/win32-setup.sh), a smaller guest address space starts them several
 # times faster; natively the variable means nothing.
 export QEMU_RESERVED_VA="${QEMU_RESERVED_VA:-0x88000000}"
 
@@ -78,7 +78,7 @@ fi
 
 # 77: the status CTest reads as "skipped".
 if ! command -v wine >/dev/null || ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-  echo "win32-wine: this machine cannot run 32-bit Wine; run tools/win32-setup.sh first" >&2
+  echo "win32-wine: this machine cannot run 32-bit Wine; run systems/win32/tools/win32-setup.sh first" >&2
   exit 77
 fi
 
@@ -91,7 +91,7 @@ if [[ -z ${DISPLAY:-} ]]; then
   if [[ -f $display_file ]] && read -r number pid <"$display_file" && kill -0 "$pid" 2>/dev/null; then
     export DISPLAY=":$number"
   else
-    source "$(dirname "$0")/private-xvfb.sh"
+    source "$(dirname "$0")/../../../tools/private-xvfb.sh"
     start_private_xvfb 1024x768x24
     echo "${DISPLAY#:} $XVFB_PID" >"$display_file"
   fi

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the Windows download under Wine as a Windows user would use it:
-#   tools/check-win32-dist.sh [BUILD_DIR]      (default: build/win32, after make win32-dist)
+#   systems/win32/tools/check-win32-dist.sh [BUILD_DIR]      (default: build/win32, after make win32-dist)
 # Installer, each time into a fresh state of one Wine prefix, then removed
 # again with uninstall.exe /S, which must leave no file, shortcut or key:
 # - setup.exe /S (as an administrator: for everyone) into Program Files,
@@ -23,7 +23,7 @@
 # Exits 77 where this machine cannot run 32-bit Windows programs. Ends the
 # Wine processes and the X server it started.
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/../../.." && pwd)"
 build="$(realpath "${1:-$root/build/win32}")"
 setups=("$build"/dist/radixel-*-setup.exe)
 zips=("$build"/dist/radixel-*-win32.zip)
@@ -39,7 +39,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # A copy of the tests' prefix where they have made one: far quicker than a
 # new prefix where 32-bit programs run under emulation.
 export RADIXEL_WINE_TEMPLATE="$build/wine-prefix"
-wine_run() { "$root/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
+wine_run() { "$root/systems/win32/tools/win32-wine.sh" --prefix "$prefix" "$@"; }
 unpacked="$(mktemp -d)"
 trap 'wine_run --stop; rm -rf "$unpacked" "$prefix"' EXIT
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the Debian package as Debian checks one, then installs and uses it:
-#   tools/check-deb.sh [PACKAGE.deb]     (default: the one in build/deb)
+#   systems/qt/packaging/check-deb.sh [PACKAGE.deb]     (default: the one in build/deb)
 # lintian with no errors and no warnings; desktop-file-validate on the
 # desktop entry and appstreamcli validate --pedantic on the metainfo, both as
 # the package holds them; the user README and NEWS in the doc folder; both
@@ -13,11 +13,11 @@
 # keeps this package installed in its place.
 # Runs as root (or through sudo). Needs: tools/install-deps.sh deb
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/../../.." && pwd)"
 run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
-# shellcheck source=tools/built-deb.sh
-source "$root/tools/built-deb.sh"
+# shellcheck source=systems/qt/packaging/built-deb.sh
+source "$root/systems/qt/packaging/built-deb.sh"
 deb="$(built_deb check-deb "${1:-}")"
 echo "check-deb: $deb ($(stat -c %s "$deb") bytes)"
 

@@ -4,21 +4,21 @@
 # runs after one warm-up run; prints each run and the median. For scale it
 # also times a 32-bit program that does nothing (start to exit) under the
 # same Wine, the floor of any program there.
-#   tools/win32-startup.sh [BUILD_DIR] [RUNS]
+#   systems/win32/tools/win32-startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "$0")/../../.." && pwd)"
 build="$(realpath "${1:-$root/build/win32}")"
 runs="${2:-5}"
 exe="$build/bin/radixel.exe"
 [[ -f $exe ]] || { echo "win32-startup: $exe not built" >&2; exit 2; }
 prefix="$build/wine-prefix-own-windows"
-runner=("$root/tools/win32-wine.sh" --prefix "$prefix" --own-windows)
+runner=("$root/systems/win32/tools/win32-wine.sh" --prefix "$prefix" --own-windows)
 
 source "$root/tools/private-xvfb.sh"
 start_private_xvfb 1024x768x24
 # Whatever ends the script ends the Wine server of the prefix and the X
 # server it started.
-trap '"$root/tools/win32-wine.sh" --prefix "$prefix" --stop >/dev/null 2>&1 || true
+trap '"$root/systems/win32/tools/win32-wine.sh" --prefix "$prefix" --stop >/dev/null 2>&1 || true
       kill "$XVFB_PID" 2>/dev/null || true' EXIT
 trap 'exit 130' INT TERM
 

@@ -12,7 +12,7 @@ its load), "painted" the end of the first frame after that. Prints the
 page's size, the medians and slowest times and their ratio; never fails on
 them.
 
-    bench/web_startup.py [PAGE] [RUNS]     (default: build/web/radixel.html 20)
+    systems/web/bench/web_startup.py [PAGE] [RUNS]     (default: build/web/radixel.html 20)
 Needs: tools/install-deps.sh web
 """
 
@@ -22,7 +22,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "systems", "web", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
 import page_driver  # noqa: E402
 
 # Run in every page before its own script: notes when the page says it is
@@ -95,7 +95,7 @@ def main(page_path, runs):
     for name, values in rows:
         print(f"  {name:27} median {statistics.median(values):6.1f} ms   slowest {max(values):6.1f} ms")
     ratio = statistics.median(rows[1][1]) / statistics.median(rows[2][1])
-    print(f"  painted, page / static copy: {ratio:.2f} (medians; target 1.5 or less)")
+    print(f"  painted, page / static copy: {ratio:.2f} (medians; budget 1.5 or less)")
 
 
 if __name__ == "__main__":

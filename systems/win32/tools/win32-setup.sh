@@ -3,20 +3,20 @@
 # under Wine: installs the win32 package group and, where the kernel cannot
 # start 32-bit x86 programs (some virtual machines switch that off), has
 # them started through QEMU's user-mode emulator instead.
-#   tools/win32-setup.sh
+#   systems/win32/tools/win32-setup.sh
 # Runs as root (or through sudo).
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
 
-"$here/install-deps.sh" core win32
+"$here/../../../tools/install-deps.sh" core win32
 
 # A 32-bit program the 32-bit Wine needs anyway: its dynamic loader.
 if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
   exit 0
 fi
 echo "win32-setup: this kernel does not run 32-bit programs; starting them through qemu-i386" >&2
-"$here/install-deps.sh" win32-emulation
+"$here/../../../tools/install-deps.sh" win32-emulation
 binfmt=/proc/sys/fs/binfmt_misc
 [[ -e $binfmt/register ]] || run mount -t binfmt_misc binfmt_misc "$binfmt" 2>/dev/null || true
 if [[ -e $binfmt/register && ! -e $binfmt/radixel-i386 ]]; then

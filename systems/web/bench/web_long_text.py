@@ -8,7 +8,7 @@ press took until the program was idle again, the peak resident memory of
 the page's renderer process and the size of the program's own memory
 against the text's size; never fails on them.
 
-    bench/web_long_text.py [PAGE]     (default: build/web/radixel.html)
+    systems/web/bench/web_long_text.py [PAGE]     (default: build/web/radixel.html)
 Needs: tools/install-deps.sh web
 """
 
@@ -16,12 +16,14 @@ import os
 import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "systems", "web", "tests"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
 import page_driver  # noqa: E402
+from resource_ids import IDS  # noqa: E402
 
 SIZES = (1_000_000, 20_000_000)
 BOX = 'css:section.rx-window [data-id="%d"]'
-IDC_INPUT, IDC_OUTPUT, IDC_BIN_TO_DEC, IDOK = 1000, 1001, 1007, 1
+IDC_INPUT, IDC_OUTPUT, IDC_BIN_TO_DEC, IDOK = (
+    IDS[name] for name in ("IDC_INPUT", "IDC_OUTPUT", "IDC_BIN_TO_DEC", "IDOK"))
 
 
 def renderer_peaks(root):
