@@ -18,9 +18,11 @@ import subprocess
 import sys
 
 import page_driver
+from resource_ids import IDS
 
 PRESSES = 300
-IDC_INPUT, IDC_OUTPUT, IDC_ERRORS, IDC_HEX_TO_DEC, IDOK = 1000, 1001, 1008, 1002, 1
+IDC_INPUT, IDC_OUTPUT, IDC_ERRORS, IDC_HEX_TO_DEC, IDOK = (
+    IDS[name] for name in ("IDC_INPUT", "IDC_OUTPUT", "IDC_ERRORS", "IDC_HEX_TO_DEC", "IDOK"))
 
 # Every press inside the page, each one waited out before the next: the
 # boxes' texts after each.
