@@ -10,26 +10,32 @@ namespace radixel::cli {
 
 namespace {
 
-// A batch names a mode on every line, so a name is told by one compare: its
-// seven bytes and the tab after them make one 8-byte key, and a multiplying
-// hash of the key picks the one mode it can be.
-constexpr std::size_t kNameLength = kModeNames[0].size();
-static_assert(
-    [] {
-      for (const std::string_view name : kModeNames) {
-        if (name.size() != kNameLength) return false;
-      }
-      return kNameLength + 1 == sizeof(std::uint64_t);
-    }(),
-    "every mode name is seven bytes: with its tab it fills one 8-byte key");
-
+// A batch names a mode on every line, so a name is told by one compare when
+// every name has the same length and fits with its tab in one 8-byte key:
+// the line's first bytes make the key, and a multiplying hash of the key
+// picks the one mode it can be. Names of other lengths are looked up one by
+// one; they work the same, a little slower.
 using Key = std::uint64_t;
+constexpr std::size_t kNameLength = kModeNames[0].size();
+constexpr bool kOneKeyPerName = [] {
+  for (const std::string_view name : kModeNames) {
+    if (name.size() != kNameLength) return false;
+  }
+  return kNameLength + 1 <= sizeof(Key);
+}();
+// The key's bytes that the name and its tab fill, in memory order.
+constexpr std::size_t kKeyBytes = kOneKeyPerName ? kNameLength + 1 : sizeof(Key);
+constexpr Key kKeyMask = [] {
+  std::array<unsigned char, sizeof(Key)> bytes{};
+  for (std::size_t i = 0; i < kKeyBytes; ++i) bytes[i] = 0xFF;
+  return __builtin_bit_cast(Key, bytes);
+}();
 
 // The name's bytes and the tab, in memory order.
 constexpr Key KeyOf(std::string_view name) {
   std::array<char, sizeof(Key)> bytes{};
-  for (std::size_t i = 0; i < kNameLength; ++i) bytes[i] = name[i];
-  bytes[kNameLength] = '\t';
+  for (std::size_t i = 0; i < name.size() && i < sizeof(Key); ++i) bytes[i] = name[i];
+  if (name.size() < sizeof(Key)) bytes[name.size()] = '\t';
   return __builtin_bit_cast(Key, bytes);
 }
 
@@ -47,6 +53,7 @@ constexpr std::size_t Slot(Key key, Key multiplier) {
 // The first odd multiplier from the golden ratio's that gives every mode a
 // slot of its own.
 constexpr Key kSlotMultiplier = [] {
+  if (!kOneKeyPerName) return Key{0};  // no slots are looked up
   for (Key multiplier = 0x9E3779B97F4A7C15;; multiplier += 2) {
     std::array<bool, std::size_t{1} << kSlotBits> taken{};
     bool distinct = true;
@@ -81,8 +88,12 @@ int ModeOfKey(Key key) {
 }  // namespace
 
 int ModeOf(std::string_view word) {
-  if (word.size() == kNameLength) {
-    return ModeOfKey(KeyOf(word));
+  if constexpr (kOneKeyPerName) {
+    if (word.size() == kNameLength) return ModeOfKey(KeyOf(word));
+  } else {
+    for (std::size_t mode = 0; mode < kModeNames.size(); ++mode) {
+      if (word == kModeNames[mode]) return static_cast<int>(mode);
+    }
   }
   if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + static_cast<int>(kModeNames.size())) {
     return word[0] - '0';
@@ -91,10 +102,25 @@ int ModeOf(std::string_view word) {
 }
 
 int NamedModeAtStart(std::string_view line) {
-  if (line.size() < sizeof(Key)) return -1;
-  Key key;
-  std::memcpy(&key, line.data(), sizeof key);
-  return ModeOfKey(key);
+  if constexpr (kOneKeyPerName) {
+    if (line.size() < sizeof(Key)) {
+      if (line.size() < kKeyBytes) return -1;
+      Key key = 0;
+      std::memcpy(&key, line.data(), line.size());
+      return ModeOfKey(key & kKeyMask);
+    }
+    Key key;
+    std::memcpy(&key, line.data(), sizeof key);
+    return ModeOfKey(key & kKeyMask);
+  } else {
+    for (std::size_t mode = 0; mode < kModeNames.size(); ++mode) {
+      const std::string_view name = kModeNames[mode];
+      if (line.size() > name.size() && line[name.size()] == '\t' && line.starts_with(name)) {
+        return static_cast<int>(mode);
+      }
+    }
+    return -1;
+  }
 }
 
 std::string_view ModeCaption(int mode) {

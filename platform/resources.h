@@ -70,11 +70,11 @@ struct ControlTemplate {
   int iconId = 0;  // for an icon static: the icon resource shown
   Announced announced = Announced::kNo;  // for an edit box
 
-  bool IsRadioButton() const {
+  constexpr bool IsRadioButton() const {
     return cls == ControlClass::kButton &&
            (style & style::kBsTypeMask) == style::kBsAutoRadioButton;
   }
-  bool IsDefaultButton() const {
+  constexpr bool IsDefaultButton() const {
     return cls == ControlClass::kButton &&
            (style & style::kBsTypeMask) == style::kBsDefPushButton;
   }

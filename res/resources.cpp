@@ -2,6 +2,7 @@
 // and version record. Every window system builds its windows from these.
 #include "res/resources.h"
 
+#include "engine/conversion_form.h"
 #include "platform/messages.h"
 #include "res/embedded_icon.h"
 #include "res/resource_ids.h"
@@ -48,6 +49,26 @@ constexpr ControlTemplate kConverterControls[] = {
     {IDC_ERRORS, kEdit, "", 5, 115, 145, 14, kEditBox, 0, Announced::kMessage},
     {kStaticId, kStatic, "Error Messages", 5, 100, 65, 8, kControl | kSsLeft | kGroup},
 };
+
+// The dialog addresses a mode's radio button as IDC_HEX_TO_DEC + mode: the
+// template has one radio button a mode, in the order of the modes, with
+// consecutive ids, and no other control of the dialog has an id among theirs.
+constexpr bool RadioButtonsFollowTheModes() {
+  constexpr int kModeCount = static_cast<int>(kModes.size());
+  int next = 0;
+  for (const ControlTemplate& control : kConverterControls) {
+    if (control.IsRadioButton()) {
+      if (control.id != IDC_HEX_TO_DEC + next) return false;
+      ++next;
+    } else if (control.id >= IDC_HEX_TO_DEC && control.id < IDC_HEX_TO_DEC + kModeCount) {
+      return false;
+    }
+  }
+  return next == kModeCount;
+}
+static_assert(RadioButtonsFollowTheModes(),
+              "the main dialog needs one radio button a mode, in the modes' order, with ids "
+              "IDC_HEX_TO_DEC + mode that no other control uses");
 
 // --- Version box -------------------------------------------------------------
 constexpr ControlTemplate kVersionControls[] = {
