@@ -41,7 +41,7 @@ print(f"one-shot, median wall time of {len(times[ours])} runs each (hyperfine -N
 print(f"  radixel-cli hex2dec ff      {mine * 1e3:6.3f} ms")
 print(f"  /usr/bin/printf '%d.\\n' 0xff {base * 1e3:6.3f} ms")
 ratio = mine / base
-print(f"  ratio {ratio:.2f}x; target: at most 1.0x: {'met' if ratio <= 1.0 else 'NOT met'}")
+print(f"  ratio {ratio:.2f}x; budget: at most 1.0x: {'met' if ratio <= 1.0 else 'NOT met'}")
 EOF
 
 if command -v valgrind >/dev/null; then
