@@ -9,13 +9,10 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, UINT nCode) {
-  const AFX_MSGMAP* map = GetMessageMap();
-  RouteCacheLine& line = routes_[RouteCacheLineOf(nID, nCode)];
-  if (line.map != map || line.key != RouteKey(nID, nCode)) {
-    line = {map, RouteKey(nID, nCode), FindCommandEntry(nID, nCode)};
-  }
-  if (line.entry == nullptr) return FALSE;
-  line.entry->pfn(*this, 0, 0);
+  const AFX_MSGMAP_ENTRY* const entry =
+      routes_.Lookup(GetMessageMap(), nID, nCode, [&] { return FindCommandEntry(nID, nCode); });
+  if (entry == nullptr) return FALSE;
+  entry->pfn(*this, 0, 0);
   return TRUE;
 }
 

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/route_cache.h"
 #include "platform/win_types.h"
 
 class CCmdTarget;
@@ -46,26 +47,8 @@ class CCmdTarget {
   const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage) const;
 
  private:
-  // The entry found (or none) for a command id and notification code in
-  // the map of the object's class, the last few looked up: a class's map
-  // never changes, so a command is routed by one look-up after its first.
-  struct RouteCacheLine {
-    const AFX_MSGMAP* map = nullptr;
-    std::uint64_t key = 0;  // RouteKey of the command
-    const AFX_MSGMAP_ENTRY* entry = nullptr;
-  };
-  // A command id and notification code as one number.
-  static constexpr std::uint64_t RouteKey(UINT nID, UINT nCode) {
-    return std::uint64_t{nCode} << 32 | nID;
-  }
-  // A line per id modulo the table size, a notification code moving it half
-  // the table on, so that a dialog's neighbouring ids, clicked or changed,
-  // keep lines of their own.
-  static constexpr std::size_t kRouteCacheLines = 64;
-  static constexpr std::size_t RouteCacheLineOf(UINT nID, UINT nCode) {
-    return (nID + (nCode >> 8) * (kRouteCacheLines / 2)) % kRouteCacheLines;
-  }
-  RouteCacheLine routes_[kRouteCacheLines];
+  // The commands routed last (platform/route_cache.h).
+  radixel::platform::RouteCache routes_;
   const AFX_MSGMAP_ENTRY* FindCommandEntry(UINT nID, UINT nCode) const;
 };
 

@@ -36,4 +36,11 @@ const ResourceModule& CurrentResources() {
   return *g_resources;
 }
 
+// The look-ups in the installed tables (platform/resources.h): here, where
+// the tables are installed, so that the resource types need nothing above them.
+const DialogTemplate* FindDialog(int id) { return CurrentResources().FindDialog(id); }
+const MenuTemplate* FindMenu(int id) { return CurrentResources().FindMenu(id); }
+const IconResource* FindIcon(int id) { return CurrentResources().FindIcon(id); }
+const char* FindString(unsigned id) { return CurrentResources().FindString(id); }
+
 }  // namespace radixel::platform

@@ -1,7 +1,5 @@
 #include "platform/resources.h"
 
-#include "platform/module_scope.h"
-
 namespace radixel::platform {
 
 namespace {
@@ -22,10 +20,5 @@ const char* ResourceModule::FindString(unsigned id) const {
   const StringResource* s = FindById(strings, id);
   return s ? s->text : nullptr;
 }
-
-const DialogTemplate* FindDialog(int id) { return CurrentResources().FindDialog(id); }
-const MenuTemplate* FindMenu(int id) { return CurrentResources().FindMenu(id); }
-const IconResource* FindIcon(int id) { return CurrentResources().FindIcon(id); }
-const char* FindString(unsigned id) { return CurrentResources().FindString(id); }
 
 }  // namespace radixel::platform
