@@ -61,7 +61,6 @@ void ReportLine(OutputBuffer& err, unsigned long long lineNumber, std::string_vi
 
 int RunBatch(int inFd, int outFd, int errFd) {
   ConverterSession session;
-  const ui::BoxHolders& boxes = session.Boxes();
   OutputBuffer out(outFd);
   OutputBuffer err(errFd);
   LineReader reader(inFd, [&out] { out.Flush(); });
@@ -79,7 +78,8 @@ int RunBatch(int inFd, int outFd, int errFd) {
       // The input box has its copy: a long line's bytes are given back now.
       reader.ReleaseLine();
       session.PressOk();
-      out.AppendRecord(*boxes.input, *boxes.output, *boxes.errors);
+      const ui::BoxStrings boxes = session.Boxes();
+      out.AppendRecord(boxes.input, boxes.output, boxes.errors);
       out.FlushIfFull();
     } else {
       status = 2;

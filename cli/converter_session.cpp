@@ -8,8 +8,7 @@
 namespace radixel::cli {
 
 ConverterSession::ConverterSession() : module_(ws_, res::Module()) {
-  if (dialog_.Create()) boxes_ = ui::FindBoxes(ws_, dialog_.m_hWnd);
-  if (!ui::Complete(boxes_)) {
+  if (!ui::HasBoxes(dialog_) || !dialog_.Create()) {
     // Only a broken resource table gets here; nothing could be converted.
     std::fputs("radixel-cli: the main dialog could not be created\n", stderr);
     std::abort();
@@ -21,7 +20,7 @@ ConverterSession::~ConverterSession() { dialog_.DestroyWindow(); }
 BoxesView ConverterSession::Press(int mode, std::string_view input) {
   TypeAndChoose(mode, input);
   PressOk();
-  return ui::View(boxes_);
+  return ui::ReadBoxes(ws_, dialog_.m_hWnd);
 }
 
 void ConverterSession::TypeAndChoose(int mode, std::string_view input) {

@@ -30,12 +30,12 @@ class ConverterSession {
   // until the next press.
   BoxesView Press(int mode, std::string_view input);
   // Press in two steps, so that the caller may let go of `input`'s bytes
-  // once the input box holds its own copy: TypeAndChoose, then PressOk,
-  // after which the boxes' texts are where Boxes() says.
+  // once the input box holds its own copy: TypeAndChoose, then PressOk.
   void TypeAndChoose(int mode, std::string_view input);
   void PressOk();
-  // The three boxes' texts where the window keeps them.
-  const ui::BoxHolders& Boxes() const { return boxes_; }
+  // The three boxes' texts as the window keeps them now, valid until the
+  // next press.
+  ui::BoxStrings Boxes() const { return ui::ReadBoxStrings(ws_, dialog_.m_hWnd); }
 
  private:
   // The window system and the resources, installed for the session's
@@ -44,8 +44,6 @@ class ConverterSession {
   platform::HeadlessWindowSystem ws_;
   platform::ModuleScope module_;
   CConverterDlg dialog_;
-  // The three boxes' texts as the window keeps them, found once.
-  ui::BoxHolders boxes_{};
 };
 
 }  // namespace radixel::cli

@@ -1,14 +1,21 @@
 // Data exchange between a dialog's controls and its fields. A dialog's
 // DoDataExchange lists the pairs; UpdateData runs the list in one direction.
+//
+// Each entry finds its control once per window and keeps what it found
+// (platform/exchange_slots.h): where the window system offers
+// FastItemAccess, an edit box's text and a radio group's check marks, read
+// and set in place; elsewhere the control's id, reached through the
+// window system's calls.
 #pragma once
 
 #include <bit>
 #include <cstdint>
 
 #include "platform/cstring.h"
-#include "platform/wnd.h"
+#include "platform/exchange_slots.h"
 #include "platform/win_types.h"
 #include "platform/window_system.h"
+#include "platform/wnd.h"
 
 class CDataExchange {
  public:
@@ -24,35 +31,42 @@ class CDataExchange {
   HWND DialogWindow() const { return m_pDlgWnd->m_hWnd; }
 
   // What the next entry of the list, edit box nIDC (or radio group nIDC,
-  // `radio`), found: CWnd::ExchangeSlot.
-  const CWnd::ExchangeSlot& NextSlot(int nIDC, bool radio) {
-    CWnd::ExchangeSlot* const slot = m_pNextSlot;
-    if (slot->key != CWnd::ExchangeKey(nIDC, radio)) {
-      return m_pDlgWnd->FindExchangeSlot(WindowSystem(), m_pNextSlot, nIDC, radio);
-    }
+  // `radio`), found.
+  const radixel::platform::ExchangeSlot& NextSlot(int nIDC, bool radio) {
+    radixel::platform::ExchangeSlot* const slot = m_pNextSlot;
+    if (slot->key != radixel::platform::ExchangeKey(nIDC, radio)) return FindSlot(nIDC, radio);
     m_pNextSlot = slot + 1;
     return *slot;
   }
 
  private:
-  CWnd::ExchangeSlot* m_pNextSlot;  // the slot of the list's next entry
+  // For an entry whose slot does not hold its key: finds its control and
+  // keeps what it found in that slot.
+  const radixel::platform::ExchangeSlot& FindSlot(int nIDC, bool radio);
+
+  radixel::platform::ExchangeSlot* m_pNextSlot;  // the slot of the list's next entry
 };
 
-// DDX_Text and DDX_Radio where the window system keeps no holder of the
-// control's state: through its calls. Out of line, so that the common path
-// through a holder stays short.
+// DDX_Text and DDX_Radio where the window system keeps no quick access to
+// the control's state: through its calls. Out of line, so that the common
+// path stays short.
 void DDX_TextThroughWindowSystem(CDataExchange* pDX, int nIDC, CString& value);
-void DDX_RadioThroughWindowSystem(CDataExchange* pDX, const CWnd::ExchangeSlot& slot, int nIDC,
-                                  int& value);
+void DDX_RadioThroughWindowSystem(CDataExchange* pDX, const radixel::platform::ExchangeSlot& slot,
+                                  int nIDC, int& value);
 
-// The text of an edit box.
+// The text of an edit box. `value` is a field of the dialog, living as long
+// as its window (a window system may have it follow a long text a person
+// types over the box: platform/fast_item_access.h).
 inline void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
-  if (CString* const holder = pDX->NextSlot(nIDC, false).holder) {
+  if (radixel::platform::EditText* const box = pDX->NextSlot(nIDC, false).box) {
+    // A long text is shared, not copied (CString): the box and the field
+    // hold one block until either changes.
     if (pDX->m_bSaveAndValidate) {
-      value = *holder;
+      value = box->text;
     } else {
-      *holder = value;
+      box->text = value;
     }
+    box->field = &value;
     return;
   }
   DDX_TextThroughWindowSystem(pDX, nIDC, value);
@@ -62,7 +76,7 @@ inline void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
 // nIDC, counted among the group's radio buttons only; -1 when none is checked.
 // Writing it out checks that button and clears the others.
 inline void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
-  const CWnd::ExchangeSlot& slot = pDX->NextSlot(nIDC, true);
+  const radixel::platform::ExchangeSlot& slot = pDX->NextSlot(nIDC, true);
   // Ids one after the other, their check marks one word: a button's index
   // is its distance from the first, and its bit's in the word.
   if (std::uint64_t* const checks = slot.radioChecks) {

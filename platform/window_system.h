@@ -14,17 +14,22 @@
 // another program through the window system, changes the control, and never
 // when the program itself sets a text or a check mark through this
 // interface. UpdateData(FALSE) sends no EN_CHANGE.
+//
+// Every operation here is one each window system implements; none is there
+// for speed alone. A window system that keeps its controls' state in the
+// program's own types may offer data exchange a quicker way to it, through
+// the one optional interface FastItemAccess (platform/fast_item_access.h),
+// which a port that does not need it never sees.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-class CString;
-
 namespace radixel::platform {
 
 struct DialogTemplate;
+class FastItemAccess;
 
 // Opaque handles; each window system gives them its own meaning.
 struct WindowObject;
@@ -65,49 +70,31 @@ class WindowSystem {
   // --- Dialog windows -------------------------------------------------------
   // Builds a dialog and its controls from `dialog`, attaches it to `sink`,
   // sends WM_INITDIALOG and, when the sink returns nonzero, gives the focus
-  // to the first control with a tab stop. `owner` may be null.
+  // to the first control with a tab stop. `owner` may be null. Returns the
+  // window, or null when it could not be built or went during WM_INITDIALOG.
   virtual WindowHandle CreateDialogWindow(const DialogTemplate& dialog, WindowHandle owner,
                                           MessageSink& sink) = 0;
   // Runs a modal loop for `window`, its owner disabled meanwhile, until
   // EndModalLoop; returns the value given there.
   virtual std::intptr_t RunModalLoop(WindowHandle window) = 0;
+  // Ends the modal loop of `window` (or, for a modeless one, marks it
+  // ended) with `result`; its handle stays valid until DestroyWindow.
   virtual void EndModalLoop(WindowHandle window, std::intptr_t result) = 0;
+  // Removes the window and its controls; its handle means nothing afterwards.
   virtual void DestroyWindow(WindowHandle window) = 0;
 
   // --- Controls, addressed by the dialog and the control's id ---------------
-  // Setting a text or a check mark sends the program no notification.
+  // None of these sends the program a notification.
+  // A control's text (an edit box's contents, a button's caption); empty
+  // when there is no such control.
   virtual std::string GetItemText(WindowHandle window, int id) = 0;
+  // Replaces a control's text.
   virtual void SetItemText(WindowHandle window, int id, std::string_view text) = 0;
-  // A box's text into a field, and a field's text into a box: a window
-  // system that keeps its texts as CString overrides them to share a long
-  // text's bytes with the field rather than copy them.
-  virtual void ReadItemText(WindowHandle window, int id, CString& text);
-  virtual void WriteItemText(WindowHandle window, int id, const CString& text);
-  // The text an edit box keeps, where the window system keeps it as a
-  // CString that the program may read and set in place (no notification,
-  // as with SetItemText), valid while the window lives; null elsewhere.
-  // Data exchange finds it once and then reads and sets it directly.
-  virtual CString* ItemTextHolder(WindowHandle, int) { return nullptr; }
-  // The check marks of the radio buttons firstId to lastId, one bit for each
-  // from the lowest, where the window system keeps them as one word that the
-  // program may read and set in place (no notification, as with
-  // CheckRadioButton), valid while the window lives; null elsewhere. Data
-  // exchange finds it once and then reads and sets the group directly.
-  virtual std::uint64_t* RadioChecksHolder(WindowHandle, int, int) { return nullptr; }
+  // Whether a button (a radio button among them) carries its check mark.
   virtual bool IsItemChecked(WindowHandle window, int id) = 0;
+  // Sets or clears one button's check mark; the other buttons of its group
+  // keep theirs.
   virtual void CheckItem(WindowHandle window, int id, bool checked) = 0;
-  // Of the radio buttons firstId to lastId: the id of the first checked one
-  // (0 when none is); and checking `checkedId` while clearing the others
-  // (an id outside the range clears them all).
-  virtual int CheckedRadioButton(WindowHandle window, int firstId, int lastId) {
-    for (int id = firstId; id <= lastId; ++id) {
-      if (IsItemChecked(window, id)) return id;
-    }
-    return 0;
-  }
-  virtual void CheckRadioButton(WindowHandle window, int firstId, int lastId, int checkedId) {
-    for (int id = firstId; id <= lastId; ++id) CheckItem(window, id, id == checkedId);
-  }
 
   // --- Messages -------------------------------------------------------------
   // Sends a message to the window: the window system acts on the messages it
@@ -120,25 +107,44 @@ class WindowSystem {
                                           std::uintptr_t wParam, std::intptr_t lParam) = 0;
 
   // --- Window state ---------------------------------------------------------
+  // Whether the window is minimised.
   virtual bool IsIconic(WindowHandle window) = 0;
+  // The client area, from (0, 0): the icon's box while minimised.
   virtual Rect GetClientRect(WindowHandle window) = 0;
+  // A system metric (SM_CXSCREEN, SM_CXICON and the like); 0 for one the
+  // window system does not know.
   virtual int GetSystemMetrics(int index) = 0;
 
   // --- Menus ----------------------------------------------------------------
+  // The window's system menu, null for a window without one; `revert`
+  // puts back the standard items and returns null.
   virtual MenuHandle GetSystemMenu(WindowHandle window, bool revert) = 0;
+  // Appends an item (MF_STRING) or a separator (MF_SEPARATOR); false for
+  // no menu.
   virtual bool AppendMenuItem(MenuHandle menu, std::uint32_t flags, std::uintptr_t id,
                               std::string_view text) = 0;
+  // How many items the menu holds; -1 for no menu.
   virtual int GetMenuItemCount(MenuHandle menu) = 0;
-  // The item's command id (0 for a separator) and text.
+  // The item's command id (0 for a separator) and text; 0 and empty for a
+  // position outside the menu.
   virtual std::uint32_t GetMenuItemId(MenuHandle menu, int position) = 0;
   virtual std::string GetMenuItemText(MenuHandle menu, int position) = 0;
 
   // --- Icons and painting ---------------------------------------------------
   // The icon with resource id `id` of the program's module, or null.
   virtual IconHandle LoadIconResource(int id) = 0;
+  // Painting the window between BeginPaint and EndPaint: DrawIcon draws an
+  // icon at (x, y) of the client area.
   virtual PaintHandle BeginPaint(WindowHandle window) = 0;
   virtual void DrawIcon(PaintHandle paint, int x, int y, IconHandle icon) = 0;
   virtual void EndPaint(WindowHandle window, PaintHandle paint) = 0;
+
+  // --- Optional -------------------------------------------------------------
+  // Quicker access to the controls' state for data exchange, where the
+  // window system keeps that state in the program's own types; null (the
+  // default) where it does not, and data exchange goes through the calls
+  // above. Only the headless window system offers it.
+  virtual FastItemAccess* FastAccess() { return nullptr; }
 };
 
 // The window system the class library uses: installed with the program's

@@ -1,7 +1,5 @@
 #include "platform/wnd.h"
 
-#include "platform/data_exchange.h"
-
 using radixel::platform::CurrentWindowSystem;
 
 int GetSystemMetrics(int index) { return CurrentWindowSystem().GetSystemMetrics(index); }
@@ -44,12 +42,6 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const {
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 CWnd::RadioButtonGroup CWnd::RadioGroup(int) { return {}; }
-
-BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
-  CDataExchange dx(this, bSaveAndValidate);
-  DoDataExchange(&dx);
-  return TRUE;
-}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return CurrentWindowSystem().SendMessage(m_hWnd, message, wParam, lParam);
@@ -104,33 +96,6 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return entry->pfn(*this, wParam, lParam);
   }
   return DefWindowProc(message, wParam, lParam);
-}
-
-CWnd::ExchangeSlot& CWnd::FindExchangeSlot(radixel::platform::WindowSystem& ws,
-                                           ExchangeSlot*& next, int nIDC, bool radio) {
-  ExchangeSlot found{ExchangeKey(nIDC, radio)};
-  if (radio) {
-    const auto [ids, consecutive] = RadioGroup(nIDC);
-    if (consecutive && !ids.empty()) {
-      found.radioRange = true;
-      found.radioFirst = ids.front();
-      found.radioLast = ids.back();
-      found.radioChecks = ws.RadioChecksHolder(m_hWnd, ids.front(), ids.back());
-    }
-  } else {
-    found.holder = ws.ItemTextHolder(m_hWnd, nIDC);
-  }
-  ExchangeSlot* const spare = exchangeSlots_ + kExchangeSlots;
-  if (next == spare) {
-    found.key = 0;  // the spare one keeps nothing
-    return *spare = found;
-  }
-  return *next++ = found;
-}
-
-void CWnd::ForgetExchangeSlots() {
-  for (ExchangeSlot& slot : exchangeSlots_) slot = {};
-  exchangeWindow_ = m_hWnd;
 }
 
 void CWnd::OnAttach(HWND hWnd) {

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "platform/cstring.h"
+#include "platform/exchange_slots.h"
 #include "platform/message_map.h"
 #include "platform/win_types.h"
 
@@ -55,35 +56,6 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   // --- What the program calls -----------------------------------------------
   // Copies the controls into the fields (TRUE) or the fields into the controls (FALSE).
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-  // What the exchange list's first entries found, kept in its order while
-  // the window lives, so that data exchange finds no control by its id
-  // again: an edit box's text holder (WindowSystem::ItemTextHolder), a
-  // radio group's range of ids and its check marks' holder
-  // (WindowSystem::RadioChecksHolder).
-  struct ExchangeSlot {
-    std::uint64_t key = 0;      // ExchangeKey of the entry; 0 for none
-    CString* holder = nullptr;  // an edit box's entry
-    bool radioRange = false;    // a radio group's entry: its ids run
-    int radioFirst = 0;         // from radioFirst to radioLast
-    int radioLast = 0;
-    std::uint64_t* radioChecks = nullptr;  // and its check marks are kept here, or null
-  };
-  // An entry's control id and kind as one number, never 0.
-  static std::uint64_t ExchangeKey(int nIDC, bool radio) {
-    return (std::uint64_t{radio ? 2u : 1u} << 32) | static_cast<std::uint32_t>(nIDC);
-  }
-  // Called as data exchange starts: the slot of the list's first entry
-  // (those kept for another window are forgotten first). Each entry whose
-  // slot holds its key takes what the slot found and moves on to the next.
-  ExchangeSlot* BeginExchange() {
-    if (exchangeWindow_ != m_hWnd) ForgetExchangeSlots();
-    return exchangeSlots_;
-  }
-  // For an entry whose slot `next` does not hold its key: fills the slot
-  // for edit box nIDC (or radio group nIDC, `radio`) and moves `next` on,
-  // or, past the last slot kept, fills the spare one after it and stays there.
-  ExchangeSlot& FindExchangeSlot(radixel::platform::WindowSystem& ws, ExchangeSlot*& next,
-                                 int nIDC, bool radio);
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   CMenu* GetSystemMenu(BOOL bRevert);
   HICON SetIcon(HICON hIcon, BOOL bBigIcon);
@@ -107,6 +79,9 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   std::intptr_t OnMessage(std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam) override;
 
+  // Forgets what data exchange found, when the window goes.
+  void ForgetExchangeSlots() { exchangeSlots_.Forget(m_hWnd); }
+
  private:
   struct CurrentMessage {
     UINT message = 0;
@@ -115,15 +90,10 @@ class CWnd : public CCmdTarget, protected radixel::platform::MessageSink {
   };
   const CurrentMessage* current_ = nullptr;  // the message being handled, on the stack
   CMenu systemMenu_;
-  static constexpr std::size_t kExchangeSlots = 8;
-  // The slots of the list's first entries, then a spare one that no entry
-  // keeps: entries past the last slot are looked up every time.
-  ExchangeSlot exchangeSlots_[kExchangeSlots + 1];
-  HWND exchangeWindow_ = nullptr;  // the window they were found in
-
- protected:
-  // Forgets the text holders, when the window goes.
-  void ForgetExchangeSlots();
+  // What data exchange found in the window; its own business
+  // (platform/exchange_slots.h).
+  radixel::platform::ExchangeSlots exchangeSlots_;
+  friend class CDataExchange;
 };
 
 // Painting a window between BeginPaint and EndPaint, for the object's lifetime.

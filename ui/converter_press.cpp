@@ -1,6 +1,8 @@
 #include "ui/converter_press.h"
 
+#include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/resources.h"
 #include "res/resource_ids.h"
 
 namespace radixel::ui {
@@ -23,16 +25,18 @@ BoxesView Press(HeadlessWindowSystem& ws, WindowHandle dialog, int mode, std::st
   return ReadBoxes(ws, dialog);
 }
 
-BoxHolders FindBoxes(HeadlessWindowSystem& ws, WindowHandle dialog) {
-  return {ws.ItemTextHolder(dialog, IDC_INPUT), ws.ItemTextHolder(dialog, IDC_OUTPUT),
-          ws.ItemTextHolder(dialog, IDC_ERRORS)};
+BoxStrings ReadBoxStrings(const HeadlessWindowSystem& ws, WindowHandle dialog) {
+  return {ws.ItemString(dialog, IDC_INPUT), ws.ItemString(dialog, IDC_OUTPUT),
+          ws.ItemString(dialog, IDC_ERRORS)};
 }
 
-BoxesView Press(HeadlessWindowSystem& ws, const BoxHolders& boxes, int mode,
-                std::string_view input) {
-  TypeAndChoose(ws, mode, input);
-  ClickOk(ws);
-  return View(boxes);
+bool HasBoxes(const CDialog& dialog) {
+  const platform::DialogTemplate* const tmpl = dialog.GetTemplate();
+  const auto isBox = [tmpl](int id) {
+    const platform::ControlTemplate* c = tmpl ? tmpl->FindControl(id) : nullptr;
+    return c != nullptr && c->cls == platform::ControlClass::kEdit;
+  };
+  return isBox(IDC_INPUT) && isBox(IDC_OUTPUT) && isBox(IDC_ERRORS);
 }
 
 }  // namespace radixel::ui

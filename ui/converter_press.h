@@ -10,6 +10,8 @@
 #include "platform/cstring.h"
 #include "platform/headless/headless_window_system.h"
 
+class CDialog;
+
 namespace radixel::ui {
 
 using platform::HeadlessWindowSystem;
@@ -31,31 +33,28 @@ inline Boxes Keep(const BoxesView& boxes) {
   return {std::string(boxes.input), std::string(boxes.output), std::string(boxes.errors)};
 }
 
-// The texts of the three boxes where the window keeps them
-// (WindowSystem::ItemTextHolder), valid while the window lives: found
-// once, they are read without a look-up on every press.
-using BoxHolders = BasicBoxes<const CString*>;
-// The holders of `dialog`'s boxes; a box the window lacks has none (null).
-BoxHolders FindBoxes(HeadlessWindowSystem& ws, WindowHandle dialog);
-inline bool Complete(const BoxHolders& boxes) {
-  return boxes.input != nullptr && boxes.output != nullptr && boxes.errors != nullptr;
-}
-// The boxes as the window shows them now; every holder must be there.
-inline BoxesView View(const BoxHolders& boxes) {
-  return {boxes.input->view(), boxes.output->view(), boxes.errors->view()};
-}
+// The three boxes' texts as the window keeps them (CString), valid until a
+// box changes: what a reader that copies a short text's whole buffer at
+// once (radixel-cli's output) reads.
+struct BoxStrings {
+  const CString& input;
+  const CString& output;
+  const CString& errors;
+};
+
+// Whether `dialog`'s template holds the three boxes.
+bool HasBoxes(const CDialog& dialog);
 
 // At the active window: types `input` into the input box and clicks the
 // radio button of `mode` (a ConversionMode).
 void TypeAndChoose(HeadlessWindowSystem& ws, int mode, std::string_view input);
 // At the active window: clicks OK.
 void ClickOk(HeadlessWindowSystem& ws);
-// The three boxes of `dialog` as it shows them now.
+// The three boxes of `dialog` as it shows them now, read through the
+// window system.
 BoxesView ReadBoxes(const HeadlessWindowSystem& ws, WindowHandle dialog);
+BoxStrings ReadBoxStrings(const HeadlessWindowSystem& ws, WindowHandle dialog);
 // TypeAndChoose, ClickOk, ReadBoxes.
 BoxesView Press(HeadlessWindowSystem& ws, WindowHandle dialog, int mode, std::string_view input);
-// TypeAndChoose, ClickOk, View: a press at the window whose boxes are `boxes`.
-BoxesView Press(HeadlessWindowSystem& ws, const BoxHolders& boxes, int mode,
-                std::string_view input);
 
 }  // namespace radixel::ui

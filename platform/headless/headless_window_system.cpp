@@ -11,6 +11,9 @@ namespace radixel::platform {
 namespace {
 using namespace msg;
 
+// The text of a window or control that does not exist.
+const CString kNoText;
+
 void ResetSystemMenu(std::vector<HeadlessWindowSystem::MenuEntry>& items) {
   items.clear();
   for (const SystemMenuItem& item : kStandardSystemMenu) {
@@ -30,8 +33,9 @@ struct HeadlessWindowSystem::IconRecord {
 struct HeadlessWindowSystem::Window {
   struct Control {
     const ControlTemplate* tmpl;
-    // Shares a long text's bytes with the fields it is read into or set from.
-    CString text;
+    // Shares a long text's bytes with the fields it is read into or set
+    // from (data exchange reaches it through FastItemAccess).
+    EditText content;
     bool checked = false;  // the check mark, where radioBit does not keep it
     bool button = false;
     bool edit = false;
@@ -244,7 +248,7 @@ WindowHandle HeadlessWindowSystem::CreateDialogWindow(const DialogTemplate& dial
   w.sink = &sink;
   w.owner = owner;
   for (const ControlTemplate& c : dialog.controls) {
-    w.controls.push_back({&c, c.cls == ControlClass::kEdit ? CString() : CString(c.text), false});
+    w.controls.push_back({&c, {c.cls == ControlClass::kEdit ? CString() : CString(c.text)}, false});
   }
   w.IndexControls();
   if (dialog.style & style::kSysMenu) {
@@ -315,42 +319,29 @@ void HeadlessWindowSystem::DestroyWindow(WindowHandle window) {
 // --- Controls ----------------------------------------------------------------
 
 std::string HeadlessWindowSystem::GetItemText(WindowHandle window, int id) {
-  Window* w = Get(window);
-  Window::Control* c = w ? w->Find(id) : nullptr;
-  return c ? std::string(c->text.view()) : std::string();
+  return std::string(ItemText(window, id));
 }
 
-void HeadlessWindowSystem::ReadItemText(WindowHandle window, int id, CString& text) {
+const CString& HeadlessWindowSystem::ItemString(WindowHandle window, int id) const {
   Window* w = Get(window);
   Window::Control* c = w ? w->Find(id) : nullptr;
-  if (c) {
-    text = c->text;
-  } else {
-    text.Empty();
-  }
-}
-
-CString* HeadlessWindowSystem::ItemTextHolder(WindowHandle window, int id) {
-  Window* w = Get(window);
-  Window::Control* c = w ? w->Find(id) : nullptr;
-  return c && c->edit ? &c->text : nullptr;
-}
-
-void HeadlessWindowSystem::WriteItemText(WindowHandle window, int id, const CString& text) {
-  Window* w = Get(window);
-  if (Window::Control* c = w ? w->Find(id) : nullptr) c->text = text;
+  return c ? c->content.text : kNoText;
 }
 
 std::string_view HeadlessWindowSystem::ItemText(WindowHandle window, int id) const {
-  Window* w = Get(window);
-  Window::Control* c = w ? w->Find(id) : nullptr;
-  return c ? c->text.view() : std::string_view();
+  return ItemString(window, id).view();
 }
 
 void HeadlessWindowSystem::SetItemText(WindowHandle window, int id, std::string_view text) {
   Window* w = Get(window);
   Window::Control* c = w ? w->Find(id) : nullptr;
-  if (c && c->text != text) c->text = text;
+  if (c && c->content.text != text) c->content.text = text;
+}
+
+EditText* HeadlessWindowSystem::EditTextOf(WindowHandle window, int id) {
+  Window* w = Get(window);
+  Window::Control* c = w ? w->Find(id) : nullptr;
+  return c && c->edit ? &c->content : nullptr;
 }
 
 bool HeadlessWindowSystem::IsItemChecked(WindowHandle window, int id) {
@@ -364,8 +355,7 @@ void HeadlessWindowSystem::CheckItem(WindowHandle window, int id, bool checked) 
   if (Window::Control* c = w ? w->Find(id) : nullptr) w->SetChecked(*c, checked);
 }
 
-std::uint64_t* HeadlessWindowSystem::RadioChecksHolder(WindowHandle window, int firstId,
-                                                       int lastId) {
+std::uint64_t* HeadlessWindowSystem::RadioChecks(WindowHandle window, int firstId, int lastId) {
   Window* w = Get(window);
   return w ? w->FindRadioRun(firstId, lastId).checks : nullptr;
 }
@@ -546,7 +536,7 @@ void HeadlessWindowSystem::Type(int id, std::string_view text) {
   Window& w = *active_;
   Window::Control* c = w.Find(id);
   if (c == nullptr || !c->edit) return;
-  c->text = text;
+  c->content.text = text;
   w.focusId = id;
   SendCommand(w, id, kEnChange);
 }

@@ -14,12 +14,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/cstring.h"
+#include "platform/fast_item_access.h"
 #include "platform/resources.h"
 #include "platform/window_system.h"
 
 namespace radixel::platform {
 
-class HeadlessWindowSystem final : public WindowSystem {
+// It keeps an edit box's text as a CString and a radio group's check marks
+// as one word, and offers them to data exchange (FastItemAccess).
+class HeadlessWindowSystem final : public WindowSystem, private FastItemAccess {
  public:
   // Screen and dialog-unit geometry of the imagined display.
   static constexpr int kScreenWidth = 1024;
@@ -52,14 +56,8 @@ class HeadlessWindowSystem final : public WindowSystem {
   void DestroyWindow(WindowHandle window) override;
   std::string GetItemText(WindowHandle window, int id) override;
   void SetItemText(WindowHandle window, int id, std::string_view text) override;
-  void ReadItemText(WindowHandle window, int id, CString& text) override;
-  void WriteItemText(WindowHandle window, int id, const CString& text) override;
-  CString* ItemTextHolder(WindowHandle window, int id) override;
   bool IsItemChecked(WindowHandle window, int id) override;
   void CheckItem(WindowHandle window, int id, bool checked) override;
-  std::uint64_t* RadioChecksHolder(WindowHandle window, int firstId, int lastId) override;
-  int CheckedRadioButton(WindowHandle window, int firstId, int lastId) override;
-  void CheckRadioButton(WindowHandle window, int firstId, int lastId, int checkedId) override;
   std::intptr_t SendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
   std::intptr_t DefaultProcessing(WindowHandle window, std::uint32_t message,
@@ -77,6 +75,14 @@ class HeadlessWindowSystem final : public WindowSystem {
   PaintHandle BeginPaint(WindowHandle window) override;
   void DrawIcon(PaintHandle paint, int x, int y, IconHandle icon) override;
   void EndPaint(WindowHandle window, PaintHandle paint) override;
+  FastItemAccess* FastAccess() override { return this; }
+
+  // --- The radio buttons firstId to lastId at once --------------------------
+  // The id of the first checked one (0 when none is); and checking
+  // `checkedId` while clearing the others (an id outside the range clears
+  // them all). No notification.
+  int CheckedRadioButton(WindowHandle window, int firstId, int lastId);
+  void CheckRadioButton(WindowHandle window, int firstId, int lastId, int checkedId);
 
   // --- What a person does, at the active (topmost) window -------------------
   // Replaces an edit box's text, as typing does, and notifies the dialog.
@@ -107,8 +113,11 @@ class HeadlessWindowSystem final : public WindowSystem {
 
   // --- What a person sees ---------------------------------------------------
   // A box's text as the window holds it, valid until the box changes; empty
-  // for a window or control that does not exist.
+  // for a window or control that does not exist. ItemString gives it as the
+  // CString the window keeps, for a reader that copies a short text's
+  // whole buffer at once.
   std::string_view ItemText(WindowHandle window, int id) const;
+  const CString& ItemString(WindowHandle window, int id) const;
   WindowHandle ActiveWindow() const;
   bool IsOpen(WindowHandle window) const;
   int TemplateId(WindowHandle window) const;
@@ -135,6 +144,10 @@ class HeadlessWindowSystem final : public WindowSystem {
   int IconResourceId(IconHandle icon) const;
 
  private:
+  // FastItemAccess
+  EditText* EditTextOf(WindowHandle window, int id) override;
+  std::uint64_t* RadioChecks(WindowHandle window, int firstId, int lastId) override;
+
   struct Window;
   struct Menu;
   struct IconRecord;
