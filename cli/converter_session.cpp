@@ -24,16 +24,6 @@ BoxesView ConverterSession::Press(int mode, std::string_view input) {
 }
 
 void ConverterSession::TypeAndChoose(int mode, std::string_view input) {
-  // The record's texts still hold the last press's long texts, which the
-  // next press replaces from the boxes before it reads them: they are let
-  // go of first, so that a long line typed now is never held beside them.
-  const auto letGoIfLong = [](CString& text) {
-    if (text.size() > CString::kInlineCapacity) text.Empty();
-  };
-  letGoIfLong(dialog_.m_strInput);
-  letGoIfLong(dialog_.m_strSaved);
-  letGoIfLong(dialog_.m_strOutput);
-  letGoIfLong(dialog_.m_strErrors);
   ui::TypeAndChoose(ws_, mode, input);
 }
 

@@ -121,6 +121,11 @@ class CString {
   const char* c_str() const { return data(); }
   operator const char*() const { return data(); }  // NOLINT: LPCTSTR conversion
   std::string_view view() const { return {data(), rep_.size}; }
+  // Whether the two hold one long text's block between them (a short text
+  // is never shared).
+  bool SharesTextWith(const CString& other) const {
+    return !IsInline() && !other.IsInline() && rep_.block == other.rep_.block;
+  }
 
   friend bool operator==(const CString& a, const CString& b) { return a.view() == b.view(); }
   friend bool operator==(const CString& a, std::string_view b) { return a.view() == b; }

@@ -43,6 +43,16 @@ BOOL CConverterDlg::OnInitDialog() {
   return TRUE;
 }
 
+void CConverterDlg::OnOK() {
+  CConversionForm::OnOK();
+  // The saved copy of the input serves the conversion just made and no
+  // later step: the next one saves its own before reading it. No box shows
+  // it and no data exchange writes it out, so letting it go changes nothing
+  // the window shows; a long input typed next can then take the bytes of
+  // the one before instead of being held beside them (HeadlessWindowSystem::Type).
+  m_strSaved.Empty();
+}
+
 void CConverterDlg::OnSysCommand(UINT nID, LPARAM lParam) {
   if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
     CVersionBox dlgAbout;

@@ -20,6 +20,9 @@ class CConverterDlg : public CConversionForm {
   HICON m_hIcon;
 
  protected:
+  // Called when the OK button or Enter is pressed: converts what the window
+  // shows.
+  void OnOK() override;
   // Called for every system-menu command: the About entry shows the version box.
   void OnSysCommand(UINT nID, LPARAM lParam);
   // Called when the window needs painting: while minimised it draws the icon.

@@ -536,7 +536,20 @@ void HeadlessWindowSystem::Type(int id, std::string_view text) {
   Window& w = *active_;
   Window::Control* c = w.Find(id);
   if (c == nullptr || !c->edit) return;
+  // A long text typed over a long one: the field data exchange last
+  // exchanged the box with, where it still shares the box's text, lets go
+  // of it first and then shares the new one, so that the bytes typed over
+  // are given back (or written over) at once rather than held beside the
+  // new text until the next exchange. The field so goes on holding what
+  // the box shows: an UpdateData(FALSE) before OK leaves the typed text in
+  // the box, and UpdateData(TRUE) reads the same text into the field. (The
+  // field is never emptied while the box shows its text.) A short text is
+  // never shared, so its field keeps its own copy as it was.
+  CString* const field = c->content.field;
+  const bool follows = field != nullptr && field->SharesTextWith(c->content.text);
+  if (follows) field->Empty();
   c->content.text = text;
+  if (follows) *field = c->content.text;
   w.focusId = id;
   SendCommand(w, id, kEnChange);
 }

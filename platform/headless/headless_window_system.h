@@ -86,6 +86,9 @@ class HeadlessWindowSystem final : public WindowSystem, private FastItemAccess {
 
   // --- What a person does, at the active (topmost) window -------------------
   // Replaces an edit box's text, as typing does, and notifies the dialog.
+  // Typing over a long text lets the bytes typed over go at once: the field
+  // data exchange last exchanged the box with, where it still shares the
+  // box's text, shares the typed text instead (see the definition).
   void Type(int id, std::string_view text);
   // Clicks a button: a radio button is checked (its group cleared) first.
   void Click(int id);

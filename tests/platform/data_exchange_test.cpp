@@ -1,6 +1,7 @@
 // Data exchange keeps what its list's first entries found; lists longer
 // than it keeps, and lists whose entries change from one run to the next,
-// still reach every box.
+// still reach every box, and long texts, shared between box and field,
+// stay in both.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -51,6 +52,7 @@ struct ExchangeCase {
   const char* name;
   std::vector<int> first;   // the list of the first runs
   std::vector<int> second;  // the list of the runs after them
+  std::size_t padding = 0;  // bytes added to every text: long texts are shared, not copied
 };
 
 TEST(DataExchangeTest, EveryListedBoxIsReadAndWritten) {
@@ -63,6 +65,7 @@ TEST(DataExchangeTest, EveryListedBoxIsReadAndWritten) {
       {"ListChanged", {0, 1, 2}, {2, 0, 1}},
       {"ListGrew", {0, 1}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 10}},
       {"ListShrank", {11, 10, 9, 8, 7, 6, 5, 4, 3}, {5}},
+      {"LongTexts", {0, 1, 2}, {2, 0, 1}, 100},
   };
   for (const ExchangeCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -70,22 +73,27 @@ TEST(DataExchangeTest, EveryListedBoxIsReadAndWritten) {
     const platform::ModuleScope module(ws, kModule);
     BoxesDialog dialog;
     ASSERT_TRUE(dialog.Create());
+    const std::string pad(c.padding, '.');
     for (const std::vector<int>* list : {&c.first, &c.first, &c.second, &c.second}) {
       dialog.order = *list;
       // Each listed box gets a text of its own and a run's mark.
       const std::string mark = std::to_string(list == &c.first ? 1 : 2);
       for (const int box : *list) {
-        ws.Type(kFirstBoxId + box, "box" + std::to_string(box) + "-" + mark);
+        ws.Type(kFirstBoxId + box, "box" + std::to_string(box) + "-" + mark + pad);
       }
       dialog.UpdateData(TRUE);
       for (const int box : *list) {
         EXPECT_EQ(dialog.fields[static_cast<std::size_t>(box)].view(),
-                  "box" + std::to_string(box) + "-" + mark);
-        dialog.fields[static_cast<std::size_t>(box)] = "field" + std::to_string(box);
+                  "box" + std::to_string(box) + "-" + mark + pad);
+        dialog.fields[static_cast<std::size_t>(box)] = "field" + std::to_string(box) + pad;
       }
-      dialog.UpdateData(FALSE);
-      for (const int box : *list) {
-        EXPECT_EQ(ws.ItemText(dialog.m_hWnd, kFirstBoxId + box), "field" + std::to_string(box));
+      // Written out twice: the fields keep their texts after the first.
+      for (int write = 0; write < 2; ++write) {
+        dialog.UpdateData(FALSE);
+        for (const int box : *list) {
+          EXPECT_EQ(ws.ItemText(dialog.m_hWnd, kFirstBoxId + box),
+                    "field" + std::to_string(box) + pad);
+        }
       }
     }
     dialog.DestroyWindow();
