@@ -27,7 +27,7 @@ count() {
   return "$status"
 }
 
-echo "One OK press, instructions (callgrind; target: under 1,100):"
+echo "One OK press, instructions (callgrind; budget: under 1,100):"
 index=0
 while first=$(count "$index" 1000) || { status=$?; (( status == 3 )) && break; exit "$status"; }; do
   second=$(count "$index" 2000)
