@@ -80,6 +80,9 @@ mergeInto(LibraryManager.library, {
     // moment later: a browser tells a screen reader of a live region only
     // where it has seen its text change, so a result like the one before it
     // is told again too. A new announcement replaces one still waiting.
+    // Its texts go in as one paragraph, a span each: a line each, Chromium
+    // may tell them in either order, and Orca drops one of two additions
+    // Firefox tells it of at once; one paragraph is read whole, in order.
     announce: function(text, first) {
       var D = RadixelDom;
       if (first) {
@@ -88,8 +91,11 @@ mergeInto(LibraryManager.library, {
         D.announcing = [];
         D.announceTimer = setTimeout(function() {
           D.announceTimer = 0;
-          var all = document.createDocumentFragment();
-          D.announcing.forEach(function(line) { D.element('div', '', all).textContent = line; });
+          var all = D.element('p', '', null);
+          D.announcing.forEach(function(line, i) {
+            if (i > 0) all.appendChild(document.createTextNode(' '));
+            D.element('span', '', all).textContent = line;
+          });
           D.announcing = [];
           D.announcer.appendChild(all);
         }, D.ANNOUNCE_DELAY_MS);

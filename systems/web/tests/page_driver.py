@@ -324,7 +324,7 @@ class Page:
 
     def said(self, mode):
         """The texts in the page's polite live region, what a screen reader
-        was last told there, one a line, once nothing waits to go into it."""
+        was last told there, one a span, once nothing waits to go into it."""
         self.wait_idle()
         until = time.monotonic() + 5
         while not self.script("return window.radixelPage.told()"):
@@ -332,14 +332,15 @@ class Page:
                 raise TimeoutError("the live region was not filled")
             time.sleep(0.005)
         if mode == "css":
-            return self.script("return Array.from(document.querySelectorAll('.rx-unseen[aria-live=polite] > *'))"
+            return self.script("return Array.from(document.querySelectorAll('.rx-unseen[aria-live=polite] span'))"
                                "  .map(function(e) { return e.textContent; });")
         nodes = self.ax_nodes()
         region = self.subtree(nodes, lambda n: self.ax_property(n, "live") == "polite"
                               and self.ax(n, "role") != "status")
         if not region:
             raise LookupError("no polite live region in the accessibility tree")
-        return [self.ax(n, "name") for n in region if self.ax(n, "role") == "StaticText"]
+        return [self.ax(n, "name") for n in region
+                if self.ax(n, "role") == "StaticText" and self.ax(n, "name").strip()]
 
     def clipped(self):
         """The texts on the page that do not show whole in their controls:
