@@ -80,9 +80,10 @@ mergeInto(LibraryManager.library, {
     // moment later: a browser tells a screen reader of a live region only
     // where it has seen its text change, so a result like the one before it
     // is told again too. A new announcement replaces one still waiting.
-    // Its texts go in as one paragraph, a span each: a line each, Chromium
-    // may tell them in either order, and Orca drops one of two additions
-    // Firefox tells it of at once; one paragraph is read whole, in order.
+    // The texts go in together as one paragraph, a span each, so that they
+    // are read whole and in order: added one by one, Chromium may report
+    // them out of order, and Orca drops the first of two additions Firefox
+    // reports at once.
     announce: function(text, first) {
       var D = RadixelDom;
       if (first) {
